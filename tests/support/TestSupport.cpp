@@ -1,1 +1,62 @@
 #include "TestSupport.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <QtTest>
+
+TTestEnvironment::TTestEnvironment()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_home = m_dir.path() + QStringLiteral("/home");
+    QDir().mkpath(m_home);
+    m_previousHome = qgetenv("QUORVIS_HOME");
+    qputenv("QUORVIS_HOME", m_home.toLocal8Bit());
+}
+
+TTestEnvironment::~TTestEnvironment()
+{
+    if (m_previousHome.isEmpty())
+        qunsetenv("QUORVIS_HOME");
+    else
+        qputenv("QUORVIS_HOME", m_previousHome);
+}
+
+QString TTestEnvironment::NewFolder(const QString& name) const
+{
+    const QString folder = m_home + u'/' + name;
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+TMessageRecorder::TMessageRecorder()
+    : m_previous(&TMessenger::Current())
+{
+    TMessenger::Install(this);
+}
+
+TMessageRecorder::~TMessageRecorder()
+{
+    TMessenger::Install(nullptr);
+}
+
+void TMessageRecorder::Show(Kind kind, const QString& text)
+{
+    shown.append({kind, text});
+}
+
+bool TMessageRecorder::Confirm(const QString& text)
+{
+    asked.append(text);
+    return answer;
+}
+
+std::shared_ptr<TDatabase> CreateStoreFile(const QString& folder, const QStringList& statements)
+{
+    QDir().mkpath(folder);
+    auto db = TDatabase::Open(folder + QStringLiteral("/store.db"));
+    for (const QString& s : statements)
+        db->Exec(s);
+    return db;
+}

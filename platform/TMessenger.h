@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// How code without windows puts a message in front of the merchant. The
+// program installs one that shows message boxes; tests install a recorder; the
+// default writes to standard error and answers "no".
+class TMessenger
+{
+public:
+    enum class Kind { Information, Warning, Error };
+
+    virtual ~TMessenger() = default;
+    virtual void Show(Kind kind, const QString& text) = 0;
+    virtual bool Confirm(const QString& text) = 0;
+
+    static TMessenger& Current();
+    // The messenger is not owned; pass nullptr to go back to the default.
+    static void Install(TMessenger* messenger);
+};

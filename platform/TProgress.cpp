@@ -1,0 +1,7 @@
+#include "TProgress.h"
+
+TProgress& TProgress::None()
+{
+    static TProgress none;
+    return none;
+}
