@@ -231,8 +231,9 @@ private:
             }
             while (m_pos < n && m_in[m_pos] >= u'0' && m_in[m_pos] <= u'9') {
                 hasParameter = true;
-                if (parameter < ParameterLimit)
-                    parameter = parameter * 10 + (m_in[m_pos].unicode() - u'0');
+                parameter = parameter < ParameterLimit / 10
+                                ? parameter * 10 + (m_in[m_pos].unicode() - u'0')
+                                : ParameterLimit;
                 ++m_pos;
             }
             if (negative)

@@ -68,6 +68,11 @@ void tst_TScrooge::convert_data()
     QTest::newRow("hex in code page 1251")
         << R"({\rtf1\ansi\ansicpg1251\pard \'cf\'f0\'e8\'e2\'e5\'f2})"
         << u"\u041F\u0440\u0438\u0432\u0435\u0442"_qs + CrLf;
+    QTest::newRow("hex in a double-byte code page")
+        << R"({\rtf1\ansi\ansicpg932\pard \'82\'a0\'82\'a2})" << u"\u3042\u3044"_qs + CrLf;
+    QTest::newRow("hex in the mac code page") << R"({\rtf1\mac\pard caf\'8e})" << "caf&eacute;" + CrLf;
+    QTest::newRow("raw code page bytes read as latin-1")
+        << u"{\\rtf1\\pard \u0093x\u0094}"_qs << u"\u201Cx\u201D"_qs + CrLf;
     QTest::newRow("raw latin-1 characters become entities")
         << u"{\\rtf1\\pard Gr\u00FC\u00DFe}"_qs << "Gr&uuml;&szlig;e" + CrLf;
 
@@ -96,6 +101,10 @@ void tst_TScrooge::convert_data()
     QTest::newRow("quotes, tab, tilde, line and page")
         << R"({\rtf1\pard \ldblquote Hi\rdblquote\lquote s\rquote\tab a\~b\line c\page})"
         << "&quot;Hi&quot;'s'\ta&nbsp;b<BR>" + CrLf + "c<HR>" + CrLf + CrLf;
+    QTest::newRow("hyphen symbols") << R"({\rtf1\pard co\-operate, well\_known})"
+                                    << "cooperate, well-known" + CrLf;
+    QTest::newRow("backslash before a line end is a paragraph")
+        << "{\\rtf1\\pard a\\\r\nb}" << "a<BR>" + CrLf + "b" + CrLf;
     QTest::newRow("unknown words produce nothing")
         << R"({\rtf1\pard\f0\fs24\cf1\lang3081\sa200 Text\zzz more})" << "Textmore" + CrLf;
 
@@ -141,6 +150,9 @@ void tst_TScrooge::convert_data()
         << R"({\rtf1\pard \u-10179?\u-8704?})" << u"\U0001F600"_qs + CrLf;
     QTest::newRow("unicode lone surrogate replaced")
         << R"({\rtf1\pard \u-10179?x})" << u"\uFFFDx"_qs + CrLf;
+    QTest::newRow("unicode out of range with an endless parameter")
+        << R"({\rtf1\pard \u99999999999999999999999?x\b-99999999999999999999 y})"
+        << u"\uFFFDx<B>y</B>"_qs + CrLf;
     QTest::newRow("unicode markup character escaped") << R"({\rtf1\pard \u60?})" << "&lt;" + CrLf;
 
     QTest::newRow("text before any pard is kept")
