@@ -146,7 +146,7 @@ void tst_TItemCollection::itemByIdentifier()
     } catch (const EQuorvisError& e) {
         QCOMPARE(e.Message(), LangStr(1278));
     }
-    m_db->Exec(QStringLiteral("INSERT INTO Categories VALUES ('10', 'Ten'), ('9', 'Nine')"));
+    m_db->Exec(QStringLiteral("INSERT INTO Categories (CategoryID, CategoryName) VALUES ('10', 'Ten'), ('9', 'Nine')"));
     TRef<TBeds> beds(new TBeds(m_app->OpenSharedTable(QStringLiteral("Categories"))));
     QCOMPARE(beds->ItemByID(10)->ID(), qint64(10));
 }
