@@ -1,5 +1,6 @@
 #include "TApp.h"
 
+#include "TCommonDatabase.h"
 #include "TGlobalResourceManager.h"
 #include "TIdentifiers.h"
 #include "TMessenger.h"
@@ -115,7 +116,10 @@ TDatabase* TApp::CommonDatabase()
     if (!m_common) {
         const QString file = TProgramFolders::CommonDatabaseFile();
         QDir().mkpath(QFileInfo(file).absolutePath());
-        m_common = TDatabase::Open(file);
+        auto common = TDatabase::Open(file);
+        // The tables every website shares are made and filled on first use.
+        TCommonDatabase::Prepare(*common);
+        m_common = std::move(common);
     }
     return m_common.get();
 }
@@ -135,19 +139,42 @@ void TApp::WriteSetting(const QString& subkey, const QString& name, const QStrin
     m_settings.Write(subkey, name, value);
 }
 
+namespace {
+
+struct IdentifierQueries {
+    QString highestInColumn;
+    QString identifierTableValue;
+};
+
+const IdentifierQueries& QueriesFor(const TIdentifierKind& kind)
+{
+    static QHash<const TIdentifierKind*, IdentifierQueries> queries;
+    auto it = queries.find(&kind);
+    if (it == queries.end()) {
+        const QString column = QuoteIdentifier(kind.idColumn);
+        IdentifierQueries q;
+        // Text identifiers are numbers written as digits: "10" is above "9".
+        q.highestInColumn = kind.textId
+            ? QStringLiteral("SELECT CAST(%1 AS INTEGER) AS n FROM %2 ORDER BY n DESC LIMIT 1").arg(column, QuoteIdentifier(kind.table))
+            : QStringLiteral("SELECT MAX(%1) FROM %2").arg(column, QuoteIdentifier(kind.table));
+        if (!kind.identifierTable.isEmpty())
+            q.identifierTableValue = QStringLiteral("SELECT MAX(%1) FROM %2")
+                                         .arg(QuoteIdentifier(kind.identifierColumn), QuoteIdentifier(kind.identifierTable));
+        it = queries.insert(&kind, q);
+    }
+    return it.value();
+}
+
+} // namespace
+
 qint64 TApp::NextFreeIdentifier(TDatabase& db, const TIdentifierKind& kind)
 {
-    const QString column = QuoteIdentifier(kind.idColumn);
-    // Text identifiers are numbers written as digits: "10" is above "9".
-    const QString sql = kind.textId
-        ? QStringLiteral("SELECT CAST(%1 AS INTEGER) AS n FROM %2 ORDER BY n DESC LIMIT 1").arg(column, QuoteIdentifier(kind.table))
-        : QStringLiteral("SELECT MAX(%1) FROM %2").arg(column, QuoteIdentifier(kind.table));
-    qint64 highest = db.Scalar(sql).toLongLong();
-    if (!kind.identifierTable.isEmpty() && db.TableExists(kind.identifierTable)) {
+    const IdentifierQueries& queries = QueriesFor(kind);
+    qint64 highest = db.Scalar(queries.highestInColumn).toLongLong();
+    if (!queries.identifierTableValue.isEmpty()) {
+        // A missing or damaged identifier table never stops numbering.
         try {
-            highest = std::max(highest, db.Scalar(QStringLiteral("SELECT MAX(%1) FROM %2")
-                                                      .arg(QuoteIdentifier(kind.identifierColumn), QuoteIdentifier(kind.identifierTable)))
-                                            .toLongLong());
+            highest = std::max(highest, db.Scalar(queries.identifierTableValue).toLongLong());
         } catch (const EDatabaseError&) {
         }
     }

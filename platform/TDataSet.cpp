@@ -886,6 +886,9 @@ QVector<TFieldDef> TTable::LoadFields()
         quoted.append(QuoteIdentifier(c.name));
     }
     m_columnList = quoted.join(u", ");
+    m_quotedColumns = quoted;
+    m_fetchSql = QStringLiteral("SELECT ") + m_columnList + QStringLiteral(" FROM ") + m_quotedTable + QStringLiteral(" WHERE rowid = ?1");
+    m_insertSql.clear();
     return fields;
 }
 
@@ -915,8 +918,7 @@ std::vector<qint64> TTable::LoadKeys()
 
 QVector<QVariant> TTable::FetchRow(qint64 key)
 {
-    TStatement& s = Database().Cached(QStringLiteral("SELECT ") + m_columnList + QStringLiteral(" FROM ")
-                                      + m_quotedTable + QStringLiteral(" WHERE rowid = ?1"));
+    TStatement& s = Database().Cached(m_fetchSql);
     s.Bind(1, key);
     QVector<QVariant> row;
     if (s.Step()) {
@@ -930,21 +932,31 @@ QVector<QVariant> TTable::FetchRow(qint64 key)
 
 qint64 TTable::InsertRow(const QVector<QVariant>& values, const QVector<bool>& assigned)
 {
-    QStringList columns;
-    QStringList marks;
+    QByteArray mask(values.size(), '0');
     QVariantList bound;
     for (int i = 0; i < values.size(); ++i) {
-        if (!assigned[i])
-            continue;
-        columns.append(QuoteIdentifier(FieldDef(i).name));
-        marks.append(QStringLiteral("?%1").arg(bound.size() + 1));
-        bound.append(values[i]);
+        if (assigned[i]) {
+            mask[i] = '1';
+            bound.append(values[i]);
+        }
     }
-    const QString sql = columns.isEmpty()
-        ? QStringLiteral("INSERT INTO ") + m_quotedTable + QStringLiteral(" DEFAULT VALUES")
-        : QStringLiteral("INSERT INTO ") + m_quotedTable + QStringLiteral(" (") + columns.join(u", ")
-            + QStringLiteral(") VALUES (") + marks.join(u", ") + u')';
-    TStatement& s = Database().Cached(sql);
+    auto it = m_insertSql.find(mask);
+    if (it == m_insertSql.end()) {
+        QStringList columns;
+        QStringList marks;
+        for (int i = 0; i < values.size(); ++i) {
+            if (assigned[i]) {
+                columns.append(m_quotedColumns[i]);
+                marks.append(QStringLiteral("?%1").arg(marks.size() + 1));
+            }
+        }
+        const QString sql = columns.isEmpty()
+            ? QStringLiteral("INSERT INTO ") + m_quotedTable + QStringLiteral(" DEFAULT VALUES")
+            : QStringLiteral("INSERT INTO ") + m_quotedTable + QStringLiteral(" (") + columns.join(u", ")
+                + QStringLiteral(") VALUES (") + marks.join(u", ") + u')';
+        it = m_insertSql.insert(mask, sql);
+    }
+    TStatement& s = Database().Cached(it.value());
     s.Execute(bound);
     Database().TouchTable(m_table);
     return Database().LastInsertRowId();
@@ -958,7 +970,7 @@ void TTable::UpdateRow(qint64 key, const QVector<QVariant>& values, const QVecto
         if (!assigned[i])
             continue;
         bound.append(values[i]);
-        sets.append(QuoteIdentifier(FieldDef(i).name) + QStringLiteral(" = ?%1").arg(bound.size()));
+        sets.append(m_quotedColumns[i] + QStringLiteral(" = ?%1").arg(bound.size()));
     }
     bound.append(key);
     TStatement& s = Database().Cached(QStringLiteral("UPDATE ") + m_quotedTable + QStringLiteral(" SET ")

@@ -279,6 +279,10 @@ private:
     QString m_table;
     QString m_quotedTable;
     QString m_columnList;
+    QString m_fetchSql;
+    QStringList m_quotedColumns;
+    // INSERT statements by the set of columns they assign (most tables see one or two sets).
+    QHash<QByteArray, QString> m_insertSql;
     QStringList m_order;
     quint64 m_loadedTableVersion = 0;
 };

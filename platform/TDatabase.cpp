@@ -8,6 +8,10 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <thread>
 
 namespace {
@@ -18,6 +22,19 @@ int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b)
     const QString left = QString::fromUtf8(static_cast<const char*>(a), lengthA);
     const QString right = QString::fromUtf8(static_cast<const char*>(b), lengthB);
     return left.compare(right, Qt::CaseInsensitive);
+}
+
+// A store file holds the merchant's gateway passwords: a new file is made
+// readable by its owner only, whatever the umask says. SQLite gives its -wal
+// and -shm files the mode of the database file, so they follow.
+void CreateOwnerOnlyFile(const QString& fileName)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return; // already there (or not creatable: SQLite reports that)
+    ::fchmod(fd, S_IRUSR | S_IWUSR);
+    ::close(fd);
 }
 
 } // namespace
@@ -168,6 +185,8 @@ std::shared_ptr<TDatabase> TDatabase::Open(const QString& fileName, OpenMode mod
     std::shared_ptr<TDatabase> db(new TDatabase);
     db->m_fileName = QFileInfo(fileName).absoluteFilePath();
     const int flags = SQLITE_OPEN_READWRITE | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    if (mode == OpenMode::CreateIfMissing)
+        CreateOwnerOnlyFile(db->m_fileName);
     if (sqlite3_open_v2(QFile::encodeName(db->m_fileName).constData(), &db->m_db, flags, nullptr) != SQLITE_OK) {
         const QString error = db->m_db ? db->LastError() : QStringLiteral("out of memory");
         const int code = db->m_db ? sqlite3_extended_errcode(db->m_db) : SQLITE_NOMEM;
@@ -209,11 +228,13 @@ void TDatabase::Exec(const QString& sql, const QVariantList& values)
 
 QVariant TDatabase::Scalar(const QString& sql, const QVariantList& values)
 {
-    TStatement statement(*this, sql);
+    TStatement& statement = Cached(sql);
     statement.BindAll(values);
+    QVariant value;
     if (statement.Step())
-        return statement.Value(0);
-    return QVariant();
+        value = statement.Value(0);
+    statement.Reset();
+    return value;
 }
 
 TStatement& TDatabase::Cached(const QString& sql)
@@ -262,12 +283,10 @@ int TDatabase::Changes() const
     return sqlite3_changes(m_db);
 }
 
+// Transaction control changes no rows, so it leaves the datasets' counters alone.
 void TDatabase::Begin()
 {
-    if (m_depth == 0)
-        Exec(QStringLiteral("BEGIN IMMEDIATE"));
-    else
-        Exec(QStringLiteral("SAVEPOINT level%1").arg(m_depth));
+    Cached(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT level%1").arg(m_depth)).Execute();
     ++m_depth;
 }
 
@@ -275,10 +294,7 @@ void TDatabase::Commit()
 {
     if (m_depth == 0)
         return;
-    if (m_depth == 1)
-        Exec(QStringLiteral("COMMIT"));
-    else
-        Exec(QStringLiteral("RELEASE level%1").arg(m_depth - 1));
+    Cached(m_depth == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE level%1").arg(m_depth - 1)).Execute();
     --m_depth;
 }
 
