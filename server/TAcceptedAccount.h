@@ -1,0 +1,16 @@
+#pragma once
+
+#include "TItem.h"
+
+// An account the shop's customers may pay on: a row of "AcceptedAccount".
+class TAcceptedAccount : public TItem
+{
+public:
+    using TItem::TItem;
+
+    QString AccountName() const;
+    void SetAccountName(const QString& value);
+
+    const TPropertyTable& Properties() const override;
+    static const TPropertyTable& PropertyTable();
+};
