@@ -325,6 +325,8 @@ QList<TIndexDef> MakeStoreIndexes()
     };
 }
 
+} // namespace
+
 QString CreateTableSql(const TTableDef& def)
 {
     QStringList columns;
@@ -338,6 +340,8 @@ QString CreateIndexSql(const TIndexDef& def, bool unique)
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
         .arg(unique ? QStringLiteral("UNIQUE ") : QString(), QuoteIdentifier(def.name), QuoteIdentifier(def.table), def.terms);
 }
+
+namespace {
 
 // A column that cannot be added as it is declared (SQLite adds no key columns)
 // is added as a plain integer.
@@ -404,26 +408,11 @@ public:
     }
 
 private:
-    // Creates the table with the current layout when it is missing (true), or
-    // adds the columns it lacks, in layout order.
     bool EnsureTable(const QString& name)
     {
         const TTableDef* def = StoreTable(name);
         Q_ASSERT(def);
-        if (!m_schema.HasTable(name)) {
-            m_db.Exec(CreateTableSql(*def));
-            m_schema.Reload();
-            return true;
-        }
-        for (const TColumnDef& c : def->columns) {
-            if (m_schema.HasColumn(name, c.name))
-                continue;
-            m_db.Exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3").arg(QuoteIdentifier(name), QuoteIdentifier(c.name), AddableType(c.type)));
-            if (c.fillWhenAdded.isValid())
-                m_db.Exec(QStringLiteral("UPDATE %1 SET %2 = ?1").arg(QuoteIdentifier(name), QuoteIdentifier(c.name)), {c.fillWhenAdded});
-            m_schema.AddColumn(name, c.name);
-        }
-        return false;
+        return TStoreSchema::EnsureTable(m_db, m_schema, *def);
     }
 
     void DropIndexOf(const QString& index, const QString& table)
@@ -545,32 +534,9 @@ private:
         m_db.TouchAll();
     }
 
-    // Identifier indexes are unique. A store that already holds the same
-    // identifier twice keeps a plain index instead, so that it still opens; the
-    // index becomes unique at the first attach after the duplicates are gone.
     void EnsureIndex(const TIndexDef& def)
     {
-        const TSchemaSnapshot::TIndex* existing = m_schema.Index(def.name);
-        if (existing) {
-            if (existing->table.compare(def.table, Qt::CaseInsensitive) != 0 || !def.unique || existing->unique)
-                return;
-            if (HasDuplicates(def))
-                return;
-            m_db.Exec(QStringLiteral("DROP INDEX %1").arg(QuoteIdentifier(existing->name)));
-            m_db.Exec(CreateIndexSql(def, true));
-            m_schema.Reload();
-            return;
-        }
-        m_db.Exec(CreateIndexSql(def, def.unique && !HasDuplicates(def)));
-        m_schema.Reload();
-    }
-
-    bool HasDuplicates(const TIndexDef& def)
-    {
-        return m_db.Scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1 WHERE (%2) IS NOT NULL GROUP BY %2 HAVING COUNT(*) > 1)")
-                               .arg(QuoteIdentifier(def.table), def.terms))
-                   .toLongLong()
-            != 0;
+        TStoreSchema::EnsureIndex(m_db, m_schema, def);
     }
 
     TDatabase& m_db;
@@ -662,6 +628,51 @@ void Upgrade(TDatabase& db)
     TTransaction transaction(db);
     TUpgrade(db).Run();
     transaction.Commit();
+}
+
+bool EnsureTable(TDatabase& db, TSchemaSnapshot& schema, const TTableDef& def)
+{
+    if (!schema.HasTable(def.name)) {
+        db.Exec(CreateTableSql(def));
+        schema.Reload();
+        return true;
+    }
+    for (const TColumnDef& c : def.columns) {
+        if (schema.HasColumn(def.name, c.name))
+            continue;
+        db.Exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3").arg(QuoteIdentifier(def.name), QuoteIdentifier(c.name), AddableType(c.type)));
+        if (c.fillWhenAdded.isValid())
+            db.Exec(QStringLiteral("UPDATE %1 SET %2 = ?1").arg(QuoteIdentifier(def.name), QuoteIdentifier(c.name)), {c.fillWhenAdded});
+        schema.AddColumn(def.name, c.name);
+    }
+    return false;
+}
+
+// Identifier indexes are unique. A store that already holds the same
+// identifier twice keeps a plain index instead, so that it still opens; the
+// index becomes unique at the first attach after the duplicates are gone.
+void EnsureIndex(TDatabase& db, TSchemaSnapshot& schema, const TIndexDef& def)
+{
+    auto hasDuplicates = [&db, &def] {
+        return db.Scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1 WHERE (%2) IS NOT NULL GROUP BY %2 HAVING COUNT(*) > 1)")
+                             .arg(QuoteIdentifier(def.table), def.terms))
+                   .toLongLong()
+            != 0;
+    };
+    const TSchemaSnapshot::TIndex* existing = schema.Index(def.name);
+    if (existing) {
+        // An index of the same name on another table is someone else's.
+        if (existing->table.compare(def.table, Qt::CaseInsensitive) != 0 || !def.unique || existing->unique)
+            return;
+        if (hasDuplicates())
+            return;
+        db.Exec(QStringLiteral("DROP INDEX %1").arg(QuoteIdentifier(existing->name)));
+        db.Exec(CreateIndexSql(def, true));
+        schema.Reload();
+        return;
+    }
+    db.Exec(CreateIndexSql(def, def.unique && !hasDuplicates()));
+    schema.Reload();
 }
 
 bool AddColumn(TDatabase& db, const QString& table, const QString& columnType, const QString& column)

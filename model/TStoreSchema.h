@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class TDatabase;
+class TSchemaSnapshot;
 
 // The layout of a website's store file and the upgrade that brings a store made
 // by an earlier release to it.
@@ -61,6 +62,16 @@ void CreateNewStore(const QString& fileName);
 // transaction (a savepoint when the caller has one open), so a failure changes
 // nothing. On an up-to-date store it writes nothing.
 void Upgrade(TDatabase& db);
+
+// The statements that make a table or an index of the layout.
+QString CreateTableSql(const TTableDef& def);
+QString CreateIndexSql(const TIndexDef& def, bool unique);
+// Creates the table when it is missing (true), or adds the columns it lacks in
+// layout order, filling each added column's existing rows where the layout says so.
+bool EnsureTable(TDatabase& db, TSchemaSnapshot& schema, const TTableDef& def);
+// Creates the index when missing; a unique index that the rows would break is
+// made plain instead (and made unique at a later call once they no longer do).
+void EnsureIndex(TDatabase& db, TSchemaSnapshot& schema, const TIndexDef& def);
 
 // Adds a column when the table lacks it; false when it was there already.
 bool AddColumn(TDatabase& db, const QString& table, const QString& columnType, const QString& column);
