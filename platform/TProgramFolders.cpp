@@ -21,8 +21,12 @@ void CopyMissing(const QString& from, const QString& to)
             CopyMissing(from + u'/' + e, to + u'/' + e);
     } else if (!QFileInfo::exists(to)) {
         // Copied files keep their dates: publishing compares them.
-        QFile::copy(from, to);
-        QFile(to).setPermissions(QFile(to).permissions() | QFileDevice::WriteOwner);
+        if (QFile::copy(from, to)) {
+            QFile copy(to);
+            copy.setPermissions(copy.permissions() | QFileDevice::WriteOwner);
+            if (copy.open(QIODevice::ReadWrite))
+                copy.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
+        }
     }
 }
 

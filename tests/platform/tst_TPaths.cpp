@@ -17,6 +17,7 @@ private slots:
     void strictlyInside_data();
     void strictlyInside();
     void programFolderIsTheTestHome();
+    void seedingCopiesOnlyWhatIsMissing();
 
 private:
     TTestEnvironment m_env;
@@ -84,6 +85,43 @@ void tst_TPaths::programFolderIsTheTestHome()
 {
     QCOMPARE(TProgramFolders::ProgramFolder(), m_env.Home() + u'/');
     QCOMPARE(TPaths::WithTrailingSlash(QStringLiteral("C:\\Shop\\\\")), QStringLiteral("C:/Shop/"));
+}
+
+void tst_TPaths::seedingCopiesOnlyWhatIsMissing()
+{
+    const QString shipped = m_env.NewFolder(QStringLiteral("shipped"));
+    QDir().mkpath(shipped + QStringLiteral("/Themes/Garden"));
+    QDir().mkpath(shipped + QStringLiteral("/Samples/Shop"));
+    auto write = [](const QString& file, const QByteArray& bytes) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    write(shipped + QStringLiteral("/Themes/Garden/settings.ini"), "shipped");
+    write(shipped + QStringLiteral("/Samples/Shop/store.db"), "sample");
+    const QDateTime old(QDate(2021, 3, 4), QTime(5, 6, 7));
+    {
+        QFile f(shipped + QStringLiteral("/Samples/Shop/store.db"));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.setFileTime(old, QFileDevice::FileModificationTime);
+    }
+    // The merchant already changed the theme: seeding must not undo that.
+    QDir().mkpath(m_env.Home() + QStringLiteral("/Themes/Garden"));
+    write(m_env.Home() + QStringLiteral("/Themes/Garden/settings.ini"), "mine");
+
+    qputenv("QUORVIS_DATA_DIR", shipped.toLocal8Bit());
+    TProgramFolders::Seed();
+    qunsetenv("QUORVIS_DATA_DIR");
+
+    QFile theme(m_env.Home() + QStringLiteral("/Themes/Garden/settings.ini"));
+    QVERIFY(theme.open(QIODevice::ReadOnly));
+    QCOMPARE(theme.readAll(), QByteArray("mine"));
+    const QFileInfo sample(m_env.Home() + QStringLiteral("/Samples/Shop/store.db"));
+    QVERIFY(sample.exists());
+    QCOMPARE(sample.lastModified(), old);
+    QVERIFY(QFileInfo(sample.absoluteFilePath()).isWritable());
+    for (const char* folder : {"WebSites", "CommonDB", "temp"})
+        QVERIFY(QDir(m_env.Home() + u'/' + QLatin1StringView(folder)).exists());
 }
 
 QTEST_GUILESS_MAIN(tst_TPaths)
