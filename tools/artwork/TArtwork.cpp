@@ -100,11 +100,13 @@ TGlyph SectionGlyph(const QString& name)
     if (name == QLatin1String("Publish")) return TGlyph::Publish;
     if (name == QLatin1String("ImportExport")) return TGlyph::ImportExport;
     if (name == QLatin1String("Utilities")) return TGlyph::Utilities;
+    if (name == QLatin1String("Checkout")) return TGlyph::Checkout;
     return TGlyph::Email;
 }
 
 const char* const SectionNames[] = {"Settings", "Order", "Customer", "Generate", "Marketing",
-                                    "Product", "Publish", "ImportExport", "Utilities", "Email"};
+                                    "Product", "Publish", "ImportExport", "Utilities", "Email",
+                                    "Checkout"};
 const char* const CartNames[] = {"Back", "Checkout", "Home", "Recalculate"};
 const char* const CustNavNames[] = {"Order", "Cust", "Email", "EmailLog"};
 const int IconSizes[] = {16, 32, 48, 256};

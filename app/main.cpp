@@ -1,0 +1,25 @@
+#include "TMessageBoxMessenger.h"
+#include "TResourceSchemeHandler.h"
+#include "TStartup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // The browser engine learns of the library scheme and shares its GL
+    // context only before the application object exists.
+    TResourceSchemeHandler::RegisterScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvis"));
+    QApplication::setOrganizationName(QStringLiteral("Halden"));
+
+    TMessageBoxMessenger messenger;
+    TMessenger::Install(&messenger);
+
+    // Each subsystem registers the windows it owns here (TCommandRegistry).
+
+    const int code = TStartup::Run();
+    TMessenger::Install(nullptr);
+    return code;
+}

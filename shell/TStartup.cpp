@@ -1,0 +1,113 @@
+#include "TStartup.h"
+
+#include "EQuorvisError.h"
+#include "TApp.h"
+#include "TBrowserCheck.h"
+#include "TGlobalResourceManager.h"
+#include "TProgramFolders.h"
+#include "TScreenshots.h"
+#include "TSingleInstance.h"
+#include "TfrmMain.h"
+#include "TfrmSecureServerSelect.h"
+#include "TfrmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void ShowStartupError(const QString& text)
+{
+    TStartup::Trace(QStringLiteral("error ") + text);
+    QString title = LangStr(754);
+    if (title.isEmpty())
+        title = QCoreApplication::applicationName();
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+int RunProgram(TSingleInstance& instance)
+{
+    TApp application;
+    TProgramFolders::Seed();
+    const QString programFolder = TProgramFolders::ProgramFolder();
+    if (!QDir::setCurrent(programFolder))
+        throw EQuorvisError(QStringLiteral("The program folder %1 cannot be used. Please check that it exists and that you may write to it.")
+                                .arg(QDir::toNativeSeparators(programFolder)));
+
+    if (!TBrowserCheck::Check())
+        return 0;
+
+    auto splash = std::make_unique<TfrmSplash>();
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+
+    const QString screenshots = qEnvironmentVariable("QUORVIS_SCREENSHOTS");
+    if (!screenshots.isEmpty())
+        TScreenshots::GrabSplash(*splash, screenshots);
+
+    if (application.ReadSetting(QStringLiteral("Settings"), QStringLiteral("servername")).trimmed().isEmpty()) {
+        // The question must not hide behind the picture.
+        splash->hide();
+        if (!TfrmSecureServerSelect::EnsureServerName())
+            return 0;
+        splash->show();
+    }
+
+    TfrmMain main;
+    QObject::connect(&instance, &TSingleInstance::ActivationRequested, &main, [&main] {
+        QWidget* forward = TSingleInstance::BringForward(&main);
+        TStartup::Trace(QStringLiteral("forward %1").arg(forward ? forward->objectName() : QStringLiteral("none")));
+    });
+    QObject::connect(&main, &TfrmMain::TerminateRequested, &main, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+
+    splash->WaitUntilElapsed();
+    splash.reset();
+
+    main.showMaximized();
+    TStartup::Trace(QStringLiteral("ready"));
+    if (!screenshots.isEmpty())
+        QTimer::singleShot(0, &main, [&main, screenshots] {
+            TScreenshots::Run(main, screenshots);
+            QCoreApplication::exit(0);
+        });
+    const int code = QApplication::exec();
+    application.ReleaseCache();
+    return code;
+}
+
+} // namespace
+
+void TStartup::Trace(const QString& line)
+{
+    if (qEnvironmentVariableIsEmpty("QUORVIS_TRACE"))
+        return;
+    std::fprintf(stderr, "quorvis: %s\n", line.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+int TStartup::Run()
+{
+    TSingleInstance instance;
+    if (instance.HandOverToRunning()) {
+        Trace(QStringLiteral("handed over"));
+        return 0;
+    }
+    instance.Listen();
+
+    try {
+        return RunProgram(instance);
+    } catch (const EQuorvisError& e) {
+        ShowStartupError(e.Message());
+    } catch (const std::exception& e) {
+        ShowStartupError(QString::fromLocal8Bit(e.what()));
+    }
+    return 1;
+}
