@@ -15,3 +15,9 @@ const TPropertyTable& TAcceptedAccount::PropertyTable()
     };
     return table;
 }
+
+void TAcceptedAccount::GetImportFields(TFieldList& list)
+{
+    list.clear();
+    list.append({QStringLiteral("AccountName"), 1});
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TItem.h"
+#include "TRecordClasses.h"
 
 // An account the shop's customers may pay on: a row of "AcceptedAccount".
 class TAcceptedAccount : public TItem
@@ -13,4 +14,6 @@ public:
 
     const TPropertyTable& Properties() const override;
     static const TPropertyTable& PropertyTable();
+    // What an import may fill: the account name, which it cannot do without.
+    static void GetImportFields(TFieldList& list);
 };

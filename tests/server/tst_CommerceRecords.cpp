@@ -1,5 +1,7 @@
 #include "CommerceStore.h"
+#include "TCommerceRecordClasses.h"
 #include "TGlobalResourceManager.h"
+#include "TRecordClasses.h"
 #include "TAcceptedAccounts.h"
 #include "TAcceptedCards.h"
 #include "TFreightRanges.h"
@@ -156,6 +158,7 @@ private slots:
     void promotionRowMadeOnFirstAccess();
     void promotionPercentageAboveHundredRefused();
     void accessorsCacheAllButAcceptedCards();
+    void templatesFindTheClassesByName();
 
 private:
     TRef<TItem> NewItem(const QString& className);
@@ -461,6 +464,23 @@ void tst_CommerceRecords::accessorsCacheAllButAcceptedCards()
 
     m_app->CloseDatabase();
     QVERIFY_THROWS_EXCEPTION(EQuorvisError, m_app->AcceptedCards());
+}
+
+void tst_CommerceRecords::templatesFindTheClassesByName()
+{
+    RegisterCommerceRecordClasses();
+    RegisterCommerceRecordClasses(); // a second call changes nothing
+    for (const char* className : {"TMerchant", "TFreightRange", "TPromotion", "TTax", "TPaymentMethod", "TAcceptedCard",
+                                  "TAcceptedAccount"}) {
+        const TRecordClass* c = TRecordClasses::Find(QString::fromLatin1(className).toLower());
+        QVERIFY2(c, className);
+        QCOMPARE(c->properties, &PropertiesOf(QString::fromLatin1(className)));
+    }
+    QVERIFY(TRecordClasses::FindProperty(QStringLiteral("TMerchant"), QStringLiteral("CellFontCOlor")));
+    // Accepted accounts are imported by their name alone, which must be mapped.
+    QCOMPARE(TRecordClasses::Find(QStringLiteral("TAcceptedAccount"))->ImportFields(),
+             (TFieldList{{QStringLiteral("AccountName"), 1}}));
+    QVERIFY(TRecordClasses::Find(QStringLiteral("TMerchant"))->ImportFields().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_CommerceRecords)
