@@ -41,6 +41,7 @@ struct TIndexDef
     QString table;
     QString terms;   // the indexed columns or expressions, as SQL
     bool unique = false;
+    QString where;   // a partial index: only the rows meeting this condition
 };
 
 // Every store table of the current layout, identifier tables included.
