@@ -97,7 +97,7 @@ void GrabMenus(TfrmMain& main, const QString& folder, const QString& suffix)
     for (const auto& m : menus) {
         main.menuBar()->setActiveAction(m.menu->menuAction());
         Wait(400);
-        const QRect area = main.frameGeometry().united(m.menu->geometry()).intersected(QRect(main.frameGeometry().topLeft(), QSize(760, 420)));
+        const QRect area = main.frameGeometry().united(m.menu->geometry()).intersected(QRect(main.frameGeometry().topLeft(), QSize(720, 360)));
         if (QGuiApplication::platformName() == QLatin1StringView("offscreen"))
             Save(m.menu->grab(), folder, QLatin1StringView(m.name) + suffix);
         else
@@ -149,6 +149,12 @@ void TScreenshots::Run(TfrmMain& main, const QString& folder)
     // The first activation opens a website; the caption names it when done.
     WaitFor([&main] { return main.windowTitle().contains(u'['); }, 20000);
     const int language = TGlobalResourceManager::Instance().LanguageID();
+    // Without a window manager nothing maximises the window: give it the size
+    // of a typical screen, after one picture at its smallest.
+    ReloadHomePage(main, language);
+    Save(Grab(main), folder, QStringLiteral("main-smallest"));
+    main.setWindowState(Qt::WindowNoState);
+    main.setGeometry(QRect(QPoint(0, 0), QSize(1280, 1160)).intersected(main.screen()->availableGeometry()));
 
     for (int id : {3081, 1028}) {
         const QString suffix = id == 3081 ? QString() : QStringLiteral("-%1").arg(id);

@@ -3,7 +3,7 @@
 #include "EQuorvisError.h"
 #include "TApp.h"
 #include "TBrowserCheck.h"
-#include "TGlobalResourceManager.h"
+#include "TMessenger.h"
 #include "TProgramFolders.h"
 #include "TScreenshots.h"
 #include "TSingleInstance.h"
@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,12 +23,7 @@ namespace {
 void ShowStartupError(const QString& text)
 {
     TStartup::Trace(QStringLiteral("error ") + text);
-    QString title = LangStr(754);
-    if (title.isEmpty())
-        title = QCoreApplication::applicationName();
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.exec();
+    TMessenger::Current().Show(TMessenger::Kind::Error, text);
 }
 
 int RunProgram(TSingleInstance& instance)

@@ -33,6 +33,11 @@ void TStatusProgress::Start(const QString& caption, int maximum, bool cancellabl
     // An unknown length shows a moving bar.
     m_window->pbProgress->setRange(0, std::max(0, maximum));
     m_window->pbProgress->setValue(0);
+    // Shown without a modal loop of its own, but modal to the rest of the
+    // program: the operation mostly runs from a feature window that is itself
+    // modal, and Cancel must still take clicks while nothing else does.
+    if (!m_window->isVisible())
+        m_window->setWindowModality(Qt::ApplicationModal);
     m_window->show();
     m_window->raise();
     ProcessEvents(true);
@@ -73,8 +78,10 @@ bool TStatusProgress::Cancelled() const
 
 void TStatusProgress::Finish()
 {
-    if (m_window && m_busy)
+    if (m_window && m_busy) {
         m_window->hide();
+        m_window->setWindowModality(Qt::NonModal);
+    }
     m_busy.reset();
 }
 

@@ -106,6 +106,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;
+    text->setContentsMargins(0, 16, 0, 0);
     text->setSpacing(6);
     text->addWidget(lblProductName);
     text->addWidget(lblVersion);

@@ -303,10 +303,18 @@ void TfrmMain::FormActivate()
 void TfrmMain::OpenWebsite()
 {
     TCommandRegistry& registry = TCommandRegistry::Instance();
-    if (registry.IsRegistered(QLatin1StringView(WindowNames::SelectSite)))
-        registry.Open(QLatin1StringView(WindowNames::SelectSite), this, 0);
-    else
-        OpenFallbackWebsite();
+    try {
+        if (registry.IsRegistered(QLatin1StringView(WindowNames::SelectSite)))
+            registry.Open(QLatin1StringView(WindowNames::SelectSite), this, 0);
+        else
+            OpenFallbackWebsite();
+    } catch (const EQuorvisError& e) {
+        // Shown, and then the program goes on as after any selection: without
+        // an open website it ends.
+        TMessenger::Current().Show(TMessenger::Kind::Error, e.Message());
+    } catch (const std::exception& e) {
+        TMessenger::Current().Show(TMessenger::Kind::Error, QString::fromLocal8Bit(e.what()));
+    }
 
     TApp& app = TApp::Instance();
     if (app.IsOpen()) {

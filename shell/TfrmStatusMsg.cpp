@@ -161,10 +161,10 @@ void TfrmStatusMsg::Arrange()
     int height = WindowHeight;
 
     if (!lblMessage->isHidden()) {
-        const int needed = 20 + lblMessage->height() + 12 + buttonSpace;
+        const int needed = 22 + lblMessage->height() + 14 + buttonSpace;
         height = std::max(WindowHeight, needed);
         const int area = height - buttonSpace;
-        lblMessage->move(left, std::max(14, (area - lblMessage->height()) / 2));
+        lblMessage->move(left, std::max(20, (area - lblMessage->height()) / 2));
     } else {
         const int captionHeight = lblProgress->sizeHint().height();
         lblProgress->setGeometry(left, 24, ContentWidth, captionHeight);
@@ -186,9 +186,21 @@ void TfrmStatusMsg::Arrange()
 void TfrmStatusMsg::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0xf4, 0xf7, 0xfb));
-    if (!m_background.isNull())
+    if (m_background.isNull()) {
+        p.fillRect(rect(), QColor(0xf4, 0xf7, 0xfb));
+    } else if (height() <= m_background.height()) {
         p.drawImage(0, 0, m_background);
+    } else {
+        // A window grown for a long message keeps the picture's top edge at
+        // the top and the rest of it at the bottom, with the picture's own
+        // background colour in between.
+        constexpr int edge = 4;
+        const int w = m_background.width();
+        const int h = m_background.height();
+        p.fillRect(rect(), m_background.pixelColor(w / 2, edge + 2));
+        p.drawImage(QRect(0, height() - h + edge, w, h - edge), m_background, QRect(0, edge, w, h - edge));
+        p.drawImage(QRect(0, 0, w, edge), m_background, QRect(0, 0, w, edge));
+    }
     p.setPen(QColor(0x9d, 0xb0, 0xc8));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

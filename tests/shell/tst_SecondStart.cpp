@@ -63,6 +63,8 @@ void tst_SecondStart::secondStartEndsAtOnceAndTheFirstComesForward()
     first.start(QStringLiteral(QUORVIS_BIN), {});
     QByteArray firstOutput;
     QVERIFY2(WaitForOutput(first, firstOutput, "quorvis: ready", 60000), firstOutput.constData());
+    // Its first activation made and opened a website to work on.
+    QTRY_VERIFY(QFileInfo::exists(home + QStringLiteral("/WebSites/Website1/store.db")));
 
     QProcess second;
     second.setProcessEnvironment(Environment(home));

@@ -64,6 +64,7 @@ private slots:
     void cancelInProgressModeIsReportedAndKeepsTheWindow();
     void progressProcessesEventsSoThatCancelStopsTheEngine();
     void busyGuardStopsCommandsWhileAnOperationRuns();
+    void cancelWorksWhileAFeatureWindowIsModal();
 
     void aboutBoxOpensBothFolders();
 
@@ -289,6 +290,25 @@ void tst_ShellWindows::busyGuardStopsCommandsWhileAnOperationRuns()
     QCOMPARE(opened, 1);
     QVERIFY(!TCommandRegistry::Instance().Open(QStringLiteral("TfrmNotBuilt"), nullptr, 0));
     TCommandRegistry::Instance().Unregister(QStringLiteral("TfrmTestWindow"));
+}
+
+void tst_ShellWindows::cancelWorksWhileAFeatureWindowIsModal()
+{
+    // Long operations mostly start from a feature window, which is modal.
+    QDialog feature;
+    feature.setWindowModality(Qt::ApplicationModal);
+    feature.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&feature));
+
+    TfrmStatusMsg status;
+    TStatusProgress progress(&status);
+    progress.Start(QStringLiteral("Publishing"), 100, true);
+    QVERIFY(QTest::qWaitForWindowExposed(&status));
+    QVERIFY(!status.btnCancel->isHidden());
+    const QPoint centre = status.btnCancel->rect().center();
+    QTest::mouseClick(status.windowHandle(), Qt::LeftButton, {}, status.btnCancel->mapTo(&status, centre));
+    QVERIFY(progress.Cancelled());
+    progress.Finish();
 }
 
 void tst_ShellWindows::aboutBoxOpensBothFolders()

@@ -65,6 +65,7 @@ private slots:
     void closing();
     void warnToggleWritesItsSetting();
     void briefDescriptionToggleIsStoredInTheMerchantRecord();
+    void selectionWithoutAWebsiteEndsTheProgram();
 
 private:
     QVariant RunScript(const QString& script);
@@ -443,6 +444,20 @@ void tst_TfrmMain::briefDescriptionToggleIsStoredInTheMerchantRecord()
     auto query = m_app->OpenQuery(QStringLiteral("SELECT BriefDescInSearch FROM MerchantSettings"));
     QVERIFY(query && !query->Eof());
     QCOMPARE(query->Field(QStringLiteral("BriefDescInSearch")).AsBoolean(), true);
+}
+
+void tst_TfrmMain::selectionWithoutAWebsiteEndsTheProgram()
+{
+    SetServerUpdated(false);
+    QVERIFY(m_main->WarnOnClose());
+    QSignalSpy terminate(m_main, &TfrmMain::TerminateRequested);
+    // The merchant closes the selection after the open website was deleted in it.
+    TCommandRegistry::Instance().Register(QLatin1StringView(WindowNames::SelectSite), [this](QWidget*, int) { m_app->CloseDatabase(); });
+    m_main->mnuOpenWebsite->trigger();
+    QCOMPARE(terminate.count(), 1);
+    // Ending this way offers no upload: there is no website to send from.
+    QVERIFY(m_main->close());
+    QVERIFY(m_log.opened.isEmpty());
 }
 
 QTEST_MAIN(tst_TfrmMain)
