@@ -8,6 +8,7 @@
 #include "TMerchant.h"
 #include "TPaymentMethods.h"
 #include "TPromotion.h"
+#include "TPromotionTypes.h"
 #include "TTaxes.h"
 #include "TestSupport.h"
 
@@ -157,6 +158,8 @@ private slots:
     void badValuesAreRefusedAndLoseNothing();
     void promotionRowMadeOnFirstAccess();
     void promotionPercentageAboveHundredRefused();
+    void promotionTypeChosenByName_data();
+    void promotionTypeChosenByName();
     void accessorsCacheAllButAcceptedCards();
     void templatesFindTheClassesByName();
 
@@ -446,6 +449,47 @@ void tst_CommerceRecords::promotionPercentageAboveHundredRefused()
     }
     promotion->Cancel();
     QCOMPARE(m_db->Scalar(QStringLiteral("SELECT Percentage FROM Promotions")).toDouble(), 100.0);
+}
+
+void tst_CommerceRecords::promotionTypeChosenByName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("values"); // P percentage, S spend threshold, A amount, N item count
+    QTest::newRow("1") << "Fixed Percentage off the Subtotal" << 1 << "P";
+    QTest::newRow("2") << "Spend over X amount and get a percentage off" << 2 << "SP";
+    QTest::newRow("3") << "Spend over X amount and get a fixed amount off" << 3 << "SA";
+    QTest::newRow("4") << "Purchase more than X items and receive a percentage off" << 4 << "NP";
+    QTest::newRow("5") << "Purchase more than X items and recieve a fixed amount off" << 5 << "NA";
+}
+
+void tst_CommerceRecords::promotionTypeChosenByName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, type);
+    QFETCH(QString, values);
+    // The editor lists the names in order and stores the chosen position plus one.
+    const int position = TPromotionTypes::Names().indexOf(name);
+    QCOMPARE(TPromotionTypes::TypeAtPosition(position), type);
+    QCOMPARE(TPromotionTypes::PositionOf(type), position);
+    QCOMPARE(TPromotionTypes::Name(type), name);
+    const TPromotionTypes::Type* t = TPromotionTypes::Find(type);
+    QString uses;
+    if (t->usesSpendThreshold)
+        uses += u'S';
+    if (t->usesPurchaseThreshold)
+        uses += u'N';
+    if (t->usesPercentage)
+        uses += u'P';
+    if (t->usesAmount)
+        uses += u'A';
+    QCOMPARE(uses, values);
+
+    TRef<TPromotion> promotion = m_app->Promotion();
+    QCOMPARE(TPromotionTypes::PositionOf(promotion->PromotionType()), -1); // none chosen in a new store
+    promotion->SetPromotionType(TPromotionTypes::TypeAtPosition(position));
+    promotion->Save();
+    QCOMPARE(m_db->Scalar(QStringLiteral("SELECT PromotionType FROM Promotions")).toInt(), type);
 }
 
 void tst_CommerceRecords::accessorsCacheAllButAcceptedCards()
