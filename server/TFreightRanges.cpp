@@ -22,6 +22,8 @@ TRef<TFreightRange> TFreightRanges::Add()
 
 void TFreightRanges::CheckNewRange(const TFreightRangeEntry& entry)
 {
+    if (!DataSet())
+        throw EDatabaseError(QStringLiteral("No website is open"));
     const TFreightRangeKind kind = TFreightModes::RangeKind(int(entry.mode));
     if ((kind == TFreightRangeKind::Amount || kind == TFreightRangeKind::Percentage) && entry.upper < entry.lower)
         Refuse(864, TMessenger::Kind::Information);
