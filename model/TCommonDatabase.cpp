@@ -40,8 +40,8 @@ const TSeed Seeds[] = {
 const QList<TIndexDef>& Indexes()
 {
     static const QList<TIndexDef> indexes{
-        {QStringLiteral("CountryByID"), QStringLiteral("Country"), QStringLiteral("ID, LCID"), false},
-        {QStringLiteral("StateByCountry"), QStringLiteral("state"), QStringLiteral("LCID, CountryID"), false},
+        {QStringLiteral("CountryByID"), QStringLiteral("Country"), QStringLiteral("ID, LCID"), false, {}},
+        {QStringLiteral("StateByCountry"), QStringLiteral("state"), QStringLiteral("LCID, CountryID"), false, {}},
     };
     return indexes;
 }

@@ -295,10 +295,10 @@ const QString CardDataPending = QStringLiteral(
 QList<TIndexDef> MakeStoreIndexes()
 {
     auto unique = [](const char* name, const char* table, const char* terms) {
-        return TIndexDef{QString::fromLatin1(name), QString::fromLatin1(table), QString::fromLatin1(terms), true};
+        return TIndexDef{QString::fromLatin1(name), QString::fromLatin1(table), QString::fromLatin1(terms), true, {}};
     };
     auto plain = [](const char* name, const char* table, const char* terms) {
-        return TIndexDef{QString::fromLatin1(name), QString::fromLatin1(table), QString::fromLatin1(terms), false};
+        return TIndexDef{QString::fromLatin1(name), QString::fromLatin1(table), QString::fromLatin1(terms), false, {}};
     };
     return {
         // One record per identifier. Category and product identifiers are
@@ -382,7 +382,8 @@ public:
         EnsureTable(QStringLiteral("AdditionalPages"));
         EnsureTable(QStringLiteral("Taxes"));
         EnsureTable(QStringLiteral("CustomerOrderProducts"));
-        // An index of older releases that got in the way of their order download.
+        // Older releases' index of order lines; the lines of an order are found
+        // through CustomerOrderProductsByOrder instead.
         DropIndexOf(QStringLiteral("OrderNumberAsc"), QStringLiteral("CustomerOrderProducts"));
         EnsureTable(QStringLiteral("CustomerOrders"));
         EnsureTable(QStringLiteral("Customers"));
@@ -463,8 +464,9 @@ private:
                   {QStringLiteral("COPIED")});
     }
 
-    // The secure server carries out only the workflow rules of mode 0 with
-    // actions 1 to 4; anything else is a left-over of older releases.
+    // The program makes workflow rules of mode 0 with one of the four actions;
+    // rules of any other mode, or without a known action, are left-overs of
+    // older releases.
     void PurgeWorkflows()
     {
         m_db.Exec(QStringLiteral("DELETE FROM Workflow WHERE Mode IS NULL OR Mode <> 0 OR Action IS NULL OR Action < 1 OR Action > 4"));
@@ -510,8 +512,10 @@ private:
         for (const Row& old : before) {
             const Row* match = nullptr;
             for (const Row& n : after)
-                if (n.name.compare(old.name, Qt::CaseInsensitive) == 0)
+                if (n.name.compare(old.name, Qt::CaseInsensitive) == 0) {
                     match = &n;
+                    break;
+                }
             if (!match) {
                 for (const Row& n : after)
                     if (!old.driver.isNull() && n.driver.toLongLong() == old.driver.toLongLong()
