@@ -1,5 +1,6 @@
 #include "TMessageBoxMessenger.h"
 #include "TResourceSchemeHandler.h"
+#include "TShellCommands.h"
 #include "TStartup.h"
 
 #include <QApplication>
@@ -17,7 +18,9 @@ int main(int argc, char* argv[])
     TMessageBoxMessenger messenger;
     TMessenger::Install(&messenger);
 
-    // Each subsystem registers the windows it owns here (TCommandRegistry).
+    // Each subsystem registers the windows it owns (TCommandRegistry), the
+    // shell first: a later registration of the same name replaces its entry.
+    RegisterShellCommands();
 
     const int code = TStartup::Run();
     TMessenger::Install(nullptr);

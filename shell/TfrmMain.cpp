@@ -12,7 +12,6 @@
 #include "TMessenger.h"
 #include "TProgramFolders.h"
 #include "TShellState.h"
-#include "TStoreSchema.h"
 #include "TfrmAbout.h"
 #include "TfrmStatusMsg.h"
 
@@ -20,7 +19,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
@@ -302,12 +300,8 @@ void TfrmMain::FormActivate()
 
 void TfrmMain::OpenWebsite()
 {
-    TCommandRegistry& registry = TCommandRegistry::Instance();
     try {
-        if (registry.IsRegistered(QLatin1StringView(WindowNames::SelectSite)))
-            registry.Open(QLatin1StringView(WindowNames::SelectSite), this, 0);
-        else
-            OpenFallbackWebsite();
+        TCommandRegistry::Instance().Open(QLatin1StringView(WindowNames::SelectSite), this, 0);
     } catch (const EQuorvisError& e) {
         // Shown, and then the program goes on as after any selection: without
         // an open website it ends.
@@ -323,22 +317,6 @@ void TfrmMain::OpenWebsite()
         m_terminating = true;
         emit TerminateRequested();
     }
-}
-
-void TfrmMain::OpenFallbackWebsite()
-{
-    // Until the merchant can choose among websites, the program works on one:
-    // the first website folder, made when it does not exist yet.
-    QString name = LangStr(1454);
-    if (name.isEmpty())
-        name = QStringLiteral("Website");
-    const QString folder = TProgramFolders::ProgramFolder() + QStringLiteral("WebSites/") + name + QStringLiteral("1/");
-    const QString store = folder + QLatin1StringView(StoreFileName);
-    if (!QFileInfo::exists(store)) {
-        QDir().mkpath(folder);
-        TStoreSchema::CreateNewStore(store);
-    }
-    OpenStoreDatabase(folder);
 }
 
 void TfrmMain::RunCommand(const THomePageCommand& command)

@@ -89,7 +89,6 @@ private:
     void mnuUploadSettingsClick();
     void mnuHelpContentsClick();
     void mnuAboutClick();
-    void OpenFallbackWebsite();
     // Runs a menu or home page command unless a long operation is running;
     // a failure is shown, not passed on.
     void Guarded(const std::function<void()>& command);

@@ -64,6 +64,8 @@ private slots:
     void closing_data();
     void closing();
     void warnToggleWritesItsSetting();
+    void helpMenuOpensItsPages_data();
+    void helpMenuOpensItsPages();
     void briefDescriptionToggleIsStoredInTheMerchantRecord();
     void selectionWithoutAWebsiteEndsTheProgram();
 
@@ -426,6 +428,31 @@ void tst_TfrmMain::warnToggleWritesItsSetting()
     m_main->mnuAlwaysUseExternalEditor->setChecked(true);
     m_main->mnuAlwaysUseExternalEditor->trigger();
     QCOMPARE(m_app->ReadSetting(QStringLiteral("PageEdit"), QStringLiteral("AlwaysUse")), QStringLiteral("0"));
+}
+
+void tst_TfrmMain::helpMenuOpensItsPages_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("help") << "mnuHelpContents" << QUrl::fromLocalFile(QStringLiteral(QUORVIS_BUILD_DATA_DIR "/help/index.html")).toString();
+    QTest::newRow("faq") << "mnuFAQ" << "https://www.quorvis.example/faq";
+    QTest::newRow("samples") << "mnuSampleWebsites" << "https://www.quorvis.example/samples";
+    QTest::newRow("home page") << "mnuHomePage" << "https://www.quorvis.example/";
+    QTest::newRow("support") << "mnuSupport" << "https://www.quorvis.example/updates";
+}
+
+void tst_TfrmMain::helpMenuOpensItsPages()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, address);
+    auto* action = m_main->findChild<QAction*>(item);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(m_log.opened.size(), 1);
+    QCOMPARE(QUrl(m_log.opened.first().first).adjusted(QUrl::NormalizePathSegments), QUrl(address).adjusted(QUrl::NormalizePathSegments));
+    if (QUrl(address).isLocalFile())
+        QVERIFY(QFileInfo::exists(QUrl(address).toLocalFile()));
 }
 
 void tst_TfrmMain::briefDescriptionToggleIsStoredInTheMerchantRecord()
