@@ -398,8 +398,12 @@ void TDataSet::Open()
         return;
     m_fields = LoadFields();
     m_fieldIndex.clear();
-    for (int i = 0; i < m_fields.size(); ++i)
+    // Found by the name as the table spells it, or in any letter case; the
+    // first needs no lower-casing, which record properties do on every read.
+    for (int i = 0; i < m_fields.size(); ++i) {
         m_fieldIndex.insert(m_fields[i].name.toLower(), i);
+        m_fieldIndex.insert(m_fields[i].name, i);
+    }
     m_state = TDataSetState::Browse;
     Reload(true);
     First();
@@ -421,6 +425,7 @@ void TDataSet::Close()
     m_rowKey = m_viewKey = -1;
     m_buffer.clear();
     m_insertKey.reset();
+    m_readAhead.clear();
     NotifyReset(false);
 }
 
@@ -434,7 +439,8 @@ void TDataSet::Refresh()
 
 int TDataSet::FieldIndex(const QString& name) const
 {
-    return m_fieldIndex.value(name.toLower(), -1);
+    const int index = m_fieldIndex.value(name, -1);
+    return index >= 0 ? index : m_fieldIndex.value(name.toLower(), -1);
 }
 
 TField TDataSet::Field(const QString& name)
@@ -798,7 +804,29 @@ const QVector<QVariant>& TDataSet::CurrentRow()
         throw EDatabaseError(QStringLiteral("%1: No current record").arg(Name()));
     const qint64 key = m_keys[size_t(m_pos)];
     if (key != m_rowKey || m_rowDataVersion != m_db->DataVersion()) {
-        m_row = FetchRow(key);
+        if (m_readAheadVersion != m_db->DataVersion()) {
+            m_readAhead.clear();
+            m_readAheadVersion = m_db->DataVersion();
+        }
+        auto ahead = m_readAhead.constFind(key);
+        if (ahead != m_readAhead.constEnd()) {
+            m_row = *ahead;
+        } else if (m_pos == m_lastReadPosition + 1) {
+            // The cursor walks forward (a listing, an export): the next rows
+            // come in one statement instead of one statement each.
+            constexpr int ReadAheadRows = 32;
+            const int end = std::min(int(m_keys.size()), m_pos + ReadAheadRows);
+            const std::vector<qint64> keys(m_keys.begin() + m_pos, m_keys.begin() + end);
+            const QVector<QVector<QVariant>> rows = FetchRows(keys);
+            m_readAhead.clear();
+            for (size_t i = 0; i < keys.size() && i < size_t(rows.size()); ++i)
+                if (!rows[qsizetype(i)].isEmpty())
+                    m_readAhead.insert(keys[i], rows[qsizetype(i)]);
+            m_row = m_readAhead.value(key);
+        } else {
+            m_row = FetchRow(key);
+        }
+        m_lastReadPosition = m_pos;
         if (m_row.isEmpty())
             throw EDatabaseError(QStringLiteral("%1: Record not found").arg(Name()));
         m_rowKey = key;
@@ -846,6 +874,15 @@ void TDataSet::RemoveObserver(TDataSetObserver* observer)
     m_observers.removeAll(observer);
 }
 
+QVector<QVector<QVariant>> TDataSet::FetchRows(const std::vector<qint64>& keys)
+{
+    QVector<QVector<QVariant>> rows;
+    rows.reserve(qsizetype(keys.size()));
+    for (const qint64 key : keys)
+        rows.append(FetchRow(key));
+    return rows;
+}
+
 qint64 TDataSet::InsertRow(const QVector<QVariant>&, const QVector<bool>&)
 {
     throw EDatabaseError(QStringLiteral("Cannot modify a read-only dataset"));
@@ -864,7 +901,7 @@ void TDataSet::DeleteRow(qint64)
 // ---------------------------------------------------------------- TTable
 
 TTable::TTable(std::shared_ptr<TDatabase> db, const QString& tableName)
-    : TDataSet(std::move(db)), m_table(tableName), m_quotedTable(QuoteIdentifier(tableName))
+    : TDataSet(std::move(db)), m_table(tableName), m_tableKey(tableName.toLower()), m_quotedTable(QuoteIdentifier(tableName))
 {
 }
 
@@ -888,6 +925,11 @@ QVector<TFieldDef> TTable::LoadFields()
     m_columnList = quoted.join(u", ");
     m_quotedColumns = quoted;
     m_fetchSql = QStringLiteral("SELECT ") + m_columnList + QStringLiteral(" FROM ") + m_quotedTable + QStringLiteral(" WHERE rowid = ?1");
+    QStringList marks;
+    for (int i = 1; i <= 32; ++i)
+        marks.append(QStringLiteral("?%1").arg(i));
+    m_fetchManySql = QStringLiteral("SELECT rowid, ") + m_columnList + QStringLiteral(" FROM ") + m_quotedTable
+        + QStringLiteral(" WHERE rowid IN (") + marks.join(u',') + u')';
     m_insertSql.clear();
     return fields;
 }
@@ -908,11 +950,12 @@ QString TTable::OrderBy() const
 
 std::vector<qint64> TTable::LoadKeys()
 {
-    TStatement s(Database(), QStringLiteral("SELECT rowid FROM ") + m_quotedTable + Where() + OrderBy());
+    TStatement& s = Database().Cached(QStringLiteral("SELECT rowid FROM ") + m_quotedTable + Where() + OrderBy());
     s.BindAll(m_filterValues);
     std::vector<qint64> keys;
     while (s.Step())
         keys.push_back(s.Int64(0));
+    s.Reset();
     return keys;
 }
 
@@ -928,6 +971,32 @@ QVector<QVariant> TTable::FetchRow(qint64 key)
     }
     s.Reset();
     return row;
+}
+
+QVector<QVector<QVariant>> TTable::FetchRows(const std::vector<qint64>& keys)
+{
+    // A fixed number of placeholders, so that one prepared statement serves
+    // every batch; the places a short batch leaves over stay NULL.
+    constexpr int BatchSize = 32;
+    QHash<qint64, QVector<QVariant>> found;
+    for (size_t first = 0; first < keys.size(); first += BatchSize) {
+        TStatement& s = Database().Cached(m_fetchManySql);
+        for (int i = 0; i < BatchSize; ++i)
+            s.Bind(i + 1, first + size_t(i) < keys.size() ? QVariant(keys[first + size_t(i)]) : QVariant());
+        while (s.Step()) {
+            QVector<QVariant> row;
+            row.reserve(s.ColumnCount() - 1);
+            for (int i = 1; i < s.ColumnCount(); ++i)
+                row.append(s.Value(i));
+            found.insert(s.Int64(0), row);
+        }
+        s.Reset();
+    }
+    QVector<QVector<QVariant>> rows;
+    rows.reserve(qsizetype(keys.size()));
+    for (const qint64 key : keys)
+        rows.append(found.value(key));
+    return rows;
 }
 
 qint64 TTable::InsertRow(const QVector<QVariant>& values, const QVector<bool>& assigned)
@@ -958,7 +1027,7 @@ qint64 TTable::InsertRow(const QVector<QVariant>& values, const QVector<bool>& a
     }
     TStatement& s = Database().Cached(it.value());
     s.Execute(bound);
-    Database().TouchTable(m_table);
+    Database().TouchTable(m_tableKey);
     return Database().LastInsertRowId();
 }
 
@@ -982,8 +1051,27 @@ void TTable::UpdateRow(qint64 key, const QVector<QVariant>& values, const QVecto
 void TTable::DeleteRow(qint64 key)
 {
     Database().Cached(QStringLiteral("DELETE FROM ") + m_quotedTable + QStringLiteral(" WHERE rowid = ?1")).Execute({key});
-    Database().TouchTable(m_table);
+    Database().TouchTable(m_tableKey);
 }
+
+namespace {
+
+// Whether comparing the value without regard to case can differ from comparing
+// it exactly. Only ASCII letters and characters beyond ASCII have case (or are
+// what another character folds to), so digits and punctuation never do.
+bool MayHaveLetterCase(const QVariant& value)
+{
+    if (value.typeId() != QMetaType::QString)
+        return value.typeId() == QMetaType::QByteArray;
+    for (const QChar c : value.toString()) {
+        const char16_t lower = c.unicode() | 0x20;
+        if (c.unicode() >= 0x80 || (lower >= u'a' && lower <= u'z'))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 qint64 TTable::FindRow(const QList<int>& fields, const QVariantList& values, TLocateOptions options)
 {
@@ -999,7 +1087,10 @@ qint64 TTable::FindRow(const QList<int>& fields, const QVariantList& values, TLo
         }
         bound.append(value);
         const QString mark = QStringLiteral("?%1").arg(bound.size());
-        const QString collate = options.caseInsensitive ? QStringLiteral(" COLLATE UNOCASE") : QString();
+        // Letter case means nothing to a value without letters (an identifier
+        // written as digits): compared exactly, it can use the column's index.
+        const bool caseMatters = options.caseInsensitive && MayHaveLetterCase(value);
+        const QString collate = caseMatters ? QStringLiteral(" COLLATE UNOCASE") : QString();
         if (options.partialKey && value.typeId() == QMetaType::QString)
             terms.append(QStringLiteral("substr(%1, 1, length(%2)) = %2%3").arg(column, mark, collate));
         else
@@ -1008,21 +1099,23 @@ qint64 TTable::FindRow(const QList<int>& fields, const QVariantList& values, TLo
     QString where = terms.join(QStringLiteral(" AND "));
     if (filterCount > 0 || !m_filter.isEmpty())
         where = u'(' + m_filter + QStringLiteral(") AND ") + where;
-    TStatement s(Database(), QStringLiteral("SELECT rowid FROM ") + m_quotedTable + QStringLiteral(" WHERE ")
-                                 + where + OrderBy() + QStringLiteral(" LIMIT 1"));
+    TStatement& s = Database().Cached(QStringLiteral("SELECT rowid FROM ") + m_quotedTable + QStringLiteral(" WHERE ")
+                                      + where + OrderBy() + QStringLiteral(" LIMIT 1"));
     s.BindAll(bound);
-    return s.Step() ? s.Int64(0) : -1;
+    const qint64 key = s.Step() ? s.Int64(0) : -1;
+    s.Reset();
+    return key;
 }
 
 bool TTable::StructureChangedElsewhere() const
 {
-    return Database().TableVersion(m_table) != m_loadedTableVersion
+    return Database().TableVersion(m_tableKey) != m_loadedTableVersion
         || Database().GlobalVersion() != LoadedGlobalVersion();
 }
 
 void TTable::NoteOwnStructureChange()
 {
-    m_loadedTableVersion = Database().TableVersion(m_table);
+    m_loadedTableVersion = Database().TableVersion(m_tableKey);
 }
 
 // ---------------------------------------------------------------- TQuery

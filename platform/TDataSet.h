@@ -191,6 +191,9 @@ protected:
     virtual QVector<TFieldDef> LoadFields() = 0;
     virtual std::vector<qint64> LoadKeys() = 0;
     virtual QVector<QVariant> FetchRow(qint64 key) = 0;
+    // The rows of several keys, in the order given (an empty row for a key
+    // that is gone); one FetchRow each unless the dataset can do better.
+    virtual QVector<QVector<QVariant>> FetchRows(const std::vector<qint64>& keys);
     virtual qint64 InsertRow(const QVector<QVariant>& values, const QVector<bool>& assigned);
     virtual void UpdateRow(qint64 key, const QVector<QVariant>& values, const QVector<bool>& assigned);
     virtual void DeleteRow(qint64 key);
@@ -236,6 +239,10 @@ private:
     QVector<QVariant> m_row;
     qint64 m_rowKey = -1;
     quint64 m_rowDataVersion = 0;
+    // Rows read ahead while the cursor walks forward, valid until the next write.
+    QHash<qint64, QVector<QVariant>> m_readAhead;
+    quint64 m_readAheadVersion = 0;
+    int m_lastReadPosition = -2;
 
     QVector<QVariant> m_buffer;
     QVector<bool> m_assigned;
@@ -265,6 +272,7 @@ protected:
     QVector<TFieldDef> LoadFields() override;
     std::vector<qint64> LoadKeys() override;
     QVector<QVariant> FetchRow(qint64 key) override;
+    QVector<QVector<QVariant>> FetchRows(const std::vector<qint64>& keys) override;
     qint64 InsertRow(const QVector<QVariant>& values, const QVector<bool>& assigned) override;
     void UpdateRow(qint64 key, const QVector<QVariant>& values, const QVector<bool>& assigned) override;
     void DeleteRow(qint64 key) override;
@@ -277,9 +285,11 @@ private:
     QString Where() const;
     QString OrderBy() const;
     QString m_table;
+    QString m_tableKey; // lower case: the database's table counters are kept so
     QString m_quotedTable;
     QString m_columnList;
     QString m_fetchSql;
+    QString m_fetchManySql;
     QStringList m_quotedColumns;
     // INSERT statements by the set of columns they assign (most tables see one or two sets).
     QHash<QByteArray, QString> m_insertSql;
