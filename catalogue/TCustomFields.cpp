@@ -21,8 +21,10 @@ bool TCustomFields::LinkToProduct()
     if (field.IsNull())
         return false;
     const qint64 customFieldId = field.AsLargeInt();
-    TRef<TProductCustomFields> links(
-        new TProductCustomFields(std::make_shared<TTable>(DataSet()->DatabasePtr(), QStringLiteral("ProductsCustomFieldsMM"))));
+    // Only the product's own links are read: the table holds those of every product.
+    auto table = std::make_shared<TTable>(DataSet()->DatabasePtr(), QStringLiteral("ProductsCustomFieldsMM"));
+    table->SetFilter(QStringLiteral("ProductID = ?1"), {QString::number(m_productId)});
+    TRef<TProductCustomFields> links(new TProductCustomFields(std::move(table)));
     return links->Link(customFieldId, m_productId);
 }
 

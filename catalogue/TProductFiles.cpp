@@ -2,10 +2,22 @@
 
 #include "TIdentifiers.h"
 
-TProductFiles::TProductFiles(std::shared_ptr<TDataSet> table, qint64 productId)
-    : TCollectionOf(std::move(table)), m_productId(productId)
+namespace {
+
+// The filter is set before the collection opens the table, so that the rows of
+// other products are never read (a store has files of thousands of products).
+std::shared_ptr<TDataSet> OfProduct(std::shared_ptr<TDataSet> table, qint64 productId)
 {
-    SetFilter(QStringLiteral("ProductID = ?1"), {QString::number(productId)});
+    if (table)
+        table->SetFilter(QStringLiteral("ProductID = ?1"), {QString::number(productId)});
+    return table;
+}
+
+} // namespace
+
+TProductFiles::TProductFiles(std::shared_ptr<TDataSet> table, qint64 productId)
+    : TCollectionOf(OfProduct(std::move(table), productId)), m_productId(productId)
+{
 }
 
 TRef<TProductFile> TProductFiles::NewProductFile()

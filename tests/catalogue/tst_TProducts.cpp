@@ -41,6 +41,7 @@ private slots:
     void newCustomFieldAndItsValues();
     void deleteRemovesLinksAndFiles();
     void productsAreAWellBehavedModel();
+    void walkingForwardReadsChangesMadeOnTheWay();
 
 private:
     qint64 AddProduct(const QString& code, qint64 category);
@@ -306,6 +307,28 @@ void tst_TProducts::productsAreAWellBehavedModel()
     QCOMPARE(products->rowCount(), 2);
     products->SetFilter(QString());
     QCOMPARE(products->rowCount(), 5);
+}
+
+void tst_TProducts::walkingForwardReadsChangesMadeOnTheWay()
+{
+    for (int i = 0; i < 40; ++i)
+        AddProduct(QStringLiteral("P%1").arg(i, 2, 10, QLatin1Char('0')), 1);
+    TRef<TProducts> products = m_store->App().Products();
+    TRef<TProducts> elsewhere(new TProducts(m_store->App().OpenSharedTable(QStringLiteral("Products"))));
+    // Walking forward reads the rows ahead of the cursor in one go; what
+    // changes after that must still be what the walk sees.
+    QCOMPARE(products->Items(0)->Code(), QStringLiteral("P00"));
+    QCOMPARE(products->Items(1)->Code(), QStringLiteral("P01"));
+    m_store->Exec(QStringLiteral("UPDATE Products SET ProductName = 'Changed by statement' WHERE ProductCode = 'P03'"));
+    TRef<TProduct> other = elsewhere->FindByCodeAndCategory(QStringLiteral("p05"), QStringLiteral("1"));
+    other->SetName(QStringLiteral("Changed by another record"));
+    other->Save();
+    m_store->Exec(QStringLiteral("DELETE FROM Products WHERE ProductCode = 'P04'"));
+    QStringList names;
+    for (int i = 2; i < 5; ++i)
+        names.append(products->Items(i)->Name());
+    QCOMPARE(names, QStringList({"Product P02", "Changed by statement", "Changed by another record"}));
+    QCOMPARE(products->Count(), 39);
 }
 
 QTEST_GUILESS_MAIN(tst_TProducts)
