@@ -1386,5 +1386,16 @@ QImage TSamplePictures::Logo()
     painter.setPen(QPen(QColor(0xC9A24A), 1.5));
     painter.drawLine(QPointF(96, 88), QPointF(300, 88));
     painter.end();
-    return image;
+    // GIF keeps only whole transparency: soft edges are blended onto the light
+    // page the logo sits on, and only the faintest pixels stay transparent.
+    QImage flat = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < flat.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(flat.scanLine(y));
+        for (int x = 0; x < flat.width(); ++x) {
+            const QRgb c = line[x];
+            const int rest = 255 - qAlpha(c);
+            line[x] = qAlpha(c) < 48 ? 0 : qRgb(qRed(c) + rest, qGreen(c) + rest, qBlue(c) + rest);
+        }
+    }
+    return flat.convertToFormat(QImage::Format_ARGB32);
 }

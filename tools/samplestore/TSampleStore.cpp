@@ -119,7 +119,7 @@ void FillMerchant(TApp& app)
     merchant->SetBriefDescInSearch(true);
     // Settings the site build reads that have no published property.
     merchant->BeginEdit();
-    merchant->Field(QStringLiteral("MerchantLogoLocation")).SetValue(TSampleStore::StoredPath(TSampleStore::LogoFile()));
+    merchant->Field(QStringLiteral("MerchantLogoLocation")).SetValue(TSampleStore::StoredLogo());
     merchant->Field(QStringLiteral("CreateDetPg")).SetValue(true);
     merchant->Field(QStringLiteral("CreateSearch")).SetValue(true);
     merchant->Field(QStringLiteral("ShowQty")).SetValue(true);

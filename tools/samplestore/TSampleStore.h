@@ -24,7 +24,13 @@ public:
 
     // Product pictures and the logo under "Images", guides under "Files".
     static QString PictureFile(const TSampleContent::TProductEntry& product, bool large);
+    // The logo lies twice: under "Images", where the website selection points
+    // the merchant record when it opens the sample, and among the merchant's
+    // own pictures ("HTML/images"), which every site build copies into the
+    // site and where the build looks for a logo named without a folder.
     static QString LogoFile() { return QStringLiteral("Images/logo.gif"); }
+    static QString SiteLogoFile() { return QStringLiteral("HTML/images/logo.gif"); }
+    static QString StoredLogo() { return QStringLiteral("logo.gif"); }
     static QString GuideFile(const TSampleContent::TGuideEntry& guide);
     // A path relative to the store folder as the records keep it.
     static QString StoredPath(const QString& relativePath);

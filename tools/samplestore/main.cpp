@@ -4,7 +4,8 @@
 // Makes the sample store "Flowers Tolvane" in FOLDER: its store file, made
 // through the program's own record classes on a new store of the current
 // layout, the product pictures and the logo under "Images", the care guides
-// under "Files" and the extra pages under "HTML". Everything is the same on
+// under "Files", the extra pages under "HTML" (with a copy of the logo among
+// the merchant's own pictures in "HTML/images"). Everything is the same on
 // every run, and a file whose bytes are already right is left alone, so that a
 // rebuild changes no date. Files of an earlier run that the shop no longer has
 // are removed from those folders.
@@ -97,6 +98,7 @@ QList<TSampleStore::TFile> ShopFiles()
     if (logo.isEmpty())
         throw EQuorvisError(QStringLiteral("cannot encode the logo"));
     files.append({TSampleStore::LogoFile(), logo});
+    files.append({TSampleStore::SiteLogoFile(), logo});
     for (const TSampleContent::TGuideEntry& guide : TSampleContent::Guides())
         files.append({TSampleStore::GuideFile(guide), TCareGuidePdf::Write(guide)});
     return files;
@@ -130,7 +132,7 @@ QByteArray MakeStore(QList<TSampleStore::TFile>& pages)
 
 void RemoveStaleFiles(const QString& folder, const QSet<QString>& keep, int& removed)
 {
-    for (const char* sub : {"Images", "Files", "HTML"}) {
+    for (const char* sub : {"Images", "Files", "HTML", "HTML/images"}) {
         const QDir dir(folder + u'/' + QLatin1String(sub));
         for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
             const QString relative = QLatin1String(sub) + u'/' + name;
