@@ -580,13 +580,16 @@ void Geranium(F& f)
     const QPointF root = opening.center();
     QList<QPointF> heads;
     for (int k = 0; k < 6; ++k)
-        heads.append(QPointF(200 + (k - 2.5) * 42 + random.Between(-8, 8), random.Between(78, 150)));
+        heads.append(QPointF(200 + (k - 2.5) * 40 + random.Between(-8, 8), random.Between(62, 122)));
     for (const QPointF& h : heads)
         f.Stem(root + QPointF(random.Between(-10, 10), 0), h, 2.6, random.Between(-12, 12), QColor(0x5E8A44));
-    for (int k = 0; k < 11; ++k) {
-        const double angle = -90 + 180.0 * k / 10;
-        f.RoundLeaf(F::Toward(root + QPointF(0, -40), angle, random.Between(50, 80)), random.Between(28, 34), QColor(0x4E8A3E), true);
-    }
+    // A low mound of leaves: a back row, then a front row spilling over the rim.
+    for (int k = 0; k < 5; ++k)
+        f.RoundLeaf(QPointF(200 + (k - 2) * 40 + random.Between(-6, 6), root.y() - 64 + random.Between(-8, 8)),
+                    random.Between(30, 35), QColor(0x4F8A3E), true);
+    for (int k = 0; k < 4; ++k)
+        f.RoundLeaf(QPointF(200 + (k - 1.5) * 46 + random.Between(-6, 6), root.y() - 26 + random.Between(-6, 6)),
+                    random.Between(30, 35), QColor(0x62A04C), true);
     for (const QPointF& h : heads)
         f.BlossomCluster(h, 30, 11, QColor(0xD7263D), QColor(0xF7E08A));
 }
@@ -902,10 +905,10 @@ void Hamper(F& f)
     p.setBrush(QColor(0xF1E6D2));
     p.drawRect(QRectF(152, 196, 38, 26));
     p.setBrush(QColor(0x3F6FA6));
-    p.drawRect(QRectF(196, 180, 56, 66));
+    p.drawRect(QRectF(192, 180, 64, 66));
     p.setPen(QColor(0xFFFFFF));
-    p.setFont(Font(g_sans, 11, true));
-    p.drawText(QRectF(196, 196, 56, 30), Qt::AlignCenter, QStringLiteral("Shortbread"));
+    p.setFont(Font(g_serif, 10, true, true));
+    p.drawText(QRectF(192, 194, 64, 34), Qt::AlignCenter, QStringLiteral("Short\nbread"));
     p.restore();
     for (int k = 0; k < 6; ++k) {
         const double angle = -70 + 25.0 * k + random.Between(-5, 5);
