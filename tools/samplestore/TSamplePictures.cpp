@@ -149,7 +149,7 @@ void DrawHead(F& f, const TPlaced& head, const QPointF& tie)
     }
 }
 
-void Greenery(F& f, TGreenery kind, const QPointF& tie, const QPointF& dome, QSizeF spread)
+void Greenery(F& f, TGreenery kind, const QPointF& dome, QSizeF spread)
 {
     TSampleRandom& random = f.Random();
     const int count = 13;
@@ -171,20 +171,18 @@ void Greenery(F& f, TGreenery kind, const QPointF& tie, const QPointF& dome, QSi
         case TGreenery::Mixed: break;
         }
     }
-    (void)tie;
 }
 
 void DrawBouquet(F& f, const TBouquet& b)
 {
     TSampleRandom& random = f.Random();
-    QPainter& p = f.Painter();
     f.Backdrop(Canvas, b.tint);
     const QPointF tie(200, 296);
     f.GroundShadow(QPointF(200, 390), 170, 22);
     if (b.wrap == TWrap::Paper)
         f.PaperFan(tie, 262, 340, b.paper);
 
-    Greenery(f, b.greenery, tie, b.domeCentre, b.domeRadius);
+    Greenery(f, b.greenery, b.domeCentre, b.domeRadius);
     const std::vector<TPlaced> heads = PlaceHeads(random, b.heads, b.domeCentre, b.domeRadius);
     for (const TPlaced& h : heads)
         f.Stem(tie, h.at, 4.0, random.Between(-8, 8), F::Shade(LeafGreen, 0.9));
@@ -220,7 +218,6 @@ void DrawBouquet(F& f, const TBouquet& b)
             f.Stem(tie + QPointF(k * 2, -10), QPointF(200 + k * 7, 390), 5, 0, F::Shade(LeafGreen, 0.85));
     }
     f.Bow(tie + QPointF(0, 6), 44, b.ribbon);
-    (void)p;
 }
 
 // Long-stemmed roses in a tall fan, seen from the side.
@@ -596,7 +593,6 @@ void Geranium(F& f)
 
 void HydrangeaPot(F& f)
 {
-    TSampleRandom& random = f.Random();
     f.Backdrop(Canvas, MistTint);
     f.GroundShadow(QPointF(200, 388), 190, 24);
     const QRectF opening = f.Pot(QPointF(200, 384), 168, 122, QColor(0xF2F0EA), true);
@@ -605,7 +601,6 @@ void HydrangeaPot(F& f)
     f.Hydrangea(QPointF(128, 168), 62, QColor(0x6D8FD6));
     f.Hydrangea(QPointF(272, 172), 60, QColor(0x8A7BD0));
     f.Hydrangea(QPointF(200, 124), 70, QColor(0x5E86D1));
-    (void)random;
 }
 
 void MiniatureRose(F& f)
