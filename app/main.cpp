@@ -1,7 +1,7 @@
 #include "TMessageBoxMessenger.h"
 #include "TResourceSchemeHandler.h"
-#include "TShellCommands.h"
 #include "TStartup.h"
+#include "TfrmSelectSite.h"
 
 #include <QApplication>
 
@@ -18,9 +18,9 @@ int main(int argc, char* argv[])
     TMessageBoxMessenger messenger;
     TMessenger::Install(&messenger);
 
-    // Each subsystem registers the windows it owns (TCommandRegistry), the
-    // shell first: a later registration of the same name replaces its entry.
-    RegisterShellCommands();
+    // Each subsystem registers the windows it owns (TCommandRegistry).
+    // "--sample-store" starts on the sample store instead of the website selection.
+    TfrmSelectSite::Register(QCoreApplication::arguments().contains(QStringLiteral("--sample-store")));
 
     const int code = TStartup::Run();
     TMessenger::Install(nullptr);
