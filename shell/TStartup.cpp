@@ -66,6 +66,9 @@ int RunProgram(TSingleInstance& instance)
     splash.reset();
 
     main.showMaximized();
+    // The first activation opens the website selection; without a window
+    // manager (a virtual display) nothing else would activate the window.
+    main.activateWindow();
     TStartup::Trace(QStringLiteral("ready"));
     if (!screenshots.isEmpty())
         QTimer::singleShot(0, &main, [&main, screenshots] {
