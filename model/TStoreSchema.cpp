@@ -157,7 +157,10 @@ QList<TTableDef> MakeStoreTables()
         Add(c, L{"ProductID", "CategoryID"}, Chars(50));
         Add(c, L{"ProductName"}, Chars(250));
         Add(c, L{"ProductCode"}, Chars(20));
-        Add(c, L{"Cost", "CostExTax"}, Money);
+        Add(c, L{"Cost"}, Money);
+        // Holds the TaxID of the product's tax, not an amount: kept as the plain
+        // number so that it compares equal to Taxes.TaxID in any statement.
+        Add(c, L{"CostExTax"}, Integer);
         Add(c, L{"ShortDescription", "LongDescription"}, Memo);
         Add(c, L{"ShortDescriptionMode", "LongDescriptionMode"}, Integer);
         Add(c, L{"Service", "Backorderable", "Enabled", "UseColor", "UseSize"}, Boolean);

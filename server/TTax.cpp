@@ -15,8 +15,8 @@ void TTax::Delete()
 {
     const qint64 id = GetInteger(QStringLiteral("TaxID"));
     TDatabase& db = DataSet()->Database();
-    // CostExTax is declared as money although it holds a tax number, so the
-    // number is compared in the form that column stores it in.
+    // CostExTax holds a tax number; stores made before it was declared as an
+    // integer keep it as money, so the number is compared in the column's own form.
     QVariant key = id;
     for (const TDatabase::ColumnInfo& column : db.Columns(QStringLiteral("Products"))) {
         if (column.name.compare(QStringLiteral("CostExTax"), Qt::CaseInsensitive) == 0)
