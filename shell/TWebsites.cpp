@@ -387,14 +387,19 @@ bool TWebsites::OpenSampleStore()
     if (!OpenStoreDatabase(folder))
         return false;
     TShellState::SetSampleStore(true);
-    // The logo is wherever this installation keeps the sample.
-    TRef<TMerchant> merchant = TApp::Instance().Merchant();
+    // The logo is wherever this installation keeps the sample. The sample is
+    // open even when that cannot be saved.
     try {
-        merchant->BeginEdit();
-        merchant->Field(QStringLiteral("MerchantLogoLocation")).SetAsString(folder + QStringLiteral("Images/logo.gif"));
-        merchant->Save();
+        TRef<TMerchant> merchant = TApp::Instance().Merchant();
+        try {
+            merchant->BeginEdit();
+            merchant->Field(QStringLiteral("MerchantLogoLocation")).SetAsString(folder + QStringLiteral("Images/logo.gif"));
+            merchant->Save();
+        } catch (const EQuorvisError&) {
+            merchant->Cancel();
+            throw;
+        }
     } catch (const EQuorvisError& e) {
-        merchant->Cancel();
         TMessenger::Current().Show(TMessenger::Kind::Error, e.Message());
     }
     return true;

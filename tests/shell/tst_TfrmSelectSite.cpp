@@ -16,8 +16,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -176,7 +178,24 @@ void tst_TfrmSelectSite::newWebsitesTakeTheFirstFreeNumbers()
     QCOMPARE(dialog->lstWebsites->count(), 0);
     QVERIFY(!dialog->btnOK->isEnabled());
 
+    // The status window shows the progress of the extraction.
+    TfrmStatusMsg& status = TfrmStatusMsg::Instance();
+    QStringList captions;
+    int position = 0;
+    bool shown = true;
+    auto follow = connect(status.pbProgress, &QProgressBar::valueChanged, this, [&](int value) {
+        captions.append(status.lblProgress->text());
+        position = value;
+        shown = shown && (value == 0 || status.isVisible());
+    });
     const qint64 first = CreateThroughWindow(*dialog, QStringLiteral("Roses"), QStringLiteral("Red ones"));
+    disconnect(follow);
+    QVERIFY(!captions.isEmpty());
+    QCOMPARE(captions.first(), LangStr(910));
+    QCOMPARE(captions.last(), LangStr(910));
+    QVERIFY(shown);
+    QVERIFY(status.pbProgress->maximum() > 1);
+    QCOMPARE(position, status.pbProgress->maximum());
     const qint64 second = CreateThroughWindow(*dialog, QStringLiteral("Lilies"));
     QCOMPARE(EntryTexts(*dialog), (QStringList{QStringLiteral("Roses"), QStringLiteral("Lilies")}));
     QCOMPARE(dialog->Websites().Find(first)->path, Sites() + QStringLiteral("Website1/"));
