@@ -11,13 +11,9 @@ class TRefCounted
 public:
     virtual ~TRefCounted() = default;
     int AddRef() { return ++m_refCount; }
-    int Release()
-    {
-        const int count = --m_refCount;
-        if (count == 0)
-            delete this;
-        return count;
-    }
+    // Out of line: the object may be a secondary base of its class, and the
+    // virtual destructor must be the one that frees it.
+    int Release();
     int RefCount() const { return m_refCount; }
 
 protected:
