@@ -15,22 +15,10 @@ const QString MerchantIDColumn = QStringLiteral("MerchantID");
 // in again instead of every window failing on the missing row.
 std::shared_ptr<TDataSet> AtMerchantRow(std::shared_ptr<TDataSet> table)
 {
-    if (!table)
-        return table;
-    table->Open();
-    if (table->IsEmpty()) {
-        TDatabase& db = table->Database();
-        const QString name = QuoteIdentifier(table->Name());
-        TTransaction transaction(db);
-        if (db.Scalar(QStringLiteral("SELECT COUNT(*) FROM ") + name).toLongLong() == 0)
-            db.Exec(QStringLiteral("INSERT INTO ") + name
-                        + QStringLiteral(" (MerchantID, LanguageID, SecureServerActive, ServerUpdated) VALUES (0, ?1, ?2, ?3)"),
-                    {3081, true, false});
-        transaction.Commit();
-        table->Refresh();
-    }
-    table->First();
-    return table;
+    return CommerceValues::AtSingleRow(
+        std::move(table),
+        QStringLiteral("(MerchantID, LanguageID, SecureServerActive, ServerUpdated) VALUES (0, ?1, ?2, ?3)"),
+        {3081, true, false});
 }
 
 } // namespace

@@ -4,25 +4,10 @@
 
 namespace {
 
-// Puts the cursor on the promotion row, making the row first when the table is
-// empty. The count and the insert share one write transaction, so two openers
-// of a new store never make two promotions.
+// The promotion always exists: an empty table gets its row on first access.
 std::shared_ptr<TDataSet> AtPromotionRow(std::shared_ptr<TDataSet> table)
 {
-    if (!table)
-        return table;
-    table->Open();
-    if (table->IsEmpty()) {
-        TDatabase& db = table->Database();
-        const QString name = QuoteIdentifier(table->Name());
-        TTransaction transaction(db);
-        if (db.Scalar(QStringLiteral("SELECT COUNT(*) FROM ") + name).toLongLong() == 0)
-            db.Exec(QStringLiteral("INSERT INTO ") + name + QStringLiteral(" DEFAULT VALUES"));
-        transaction.Commit();
-        table->Refresh();
-    }
-    table->First();
-    return table;
+    return CommerceValues::AtSingleRow(std::move(table), QStringLiteral("DEFAULT VALUES"));
 }
 
 } // namespace
