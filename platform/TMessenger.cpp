@@ -1,5 +1,7 @@
 #include "TMessenger.h"
 
+#include "EQuorvisError.h"
+
 #include <cstdio>
 
 namespace {
@@ -32,4 +34,17 @@ TMessenger& TMessenger::Current()
 void TMessenger::Install(TMessenger* messenger)
 {
     g_installed = messenger;
+}
+
+bool TMessenger::Run(const std::function<void()>& command)
+{
+    try {
+        command();
+        return true;
+    } catch (const EQuorvisError& e) {
+        Current().Show(Kind::Error, e.Message());
+    } catch (const std::exception& e) {
+        Current().Show(Kind::Error, QString::fromLocal8Bit(e.what()));
+    }
+    return false;
 }

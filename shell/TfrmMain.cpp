@@ -207,13 +207,7 @@ void TfrmMain::Guarded(const std::function<void()>& command)
 {
     if (TBusyGuard::Busy())
         return;
-    try {
-        command();
-    } catch (const EQuorvisError& e) {
-        TMessenger::Current().Show(TMessenger::Kind::Error, e.Message());
-    } catch (const std::exception& e) {
-        TMessenger::Current().Show(TMessenger::Kind::Error, QString::fromLocal8Bit(e.what()));
-    }
+    TMessenger::Run(command);
 }
 
 void TfrmMain::FormCreate()

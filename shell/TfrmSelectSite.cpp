@@ -252,13 +252,7 @@ void TfrmSelectSite::SetFolderChooser(FolderChooser chooser)
 
 void TfrmSelectSite::Guarded(const std::function<void()>& command)
 {
-    try {
-        command();
-    } catch (const EQuorvisError& e) {
-        TMessenger::Current().Show(TMessenger::Kind::Error, e.Message());
-    } catch (const std::exception& e) {
-        TMessenger::Current().Show(TMessenger::Kind::Error, QString::fromLocal8Bit(e.what()));
-    }
+    TMessenger::Run(command);
 }
 
 // ---- the list
