@@ -68,12 +68,7 @@ class tst_TfrmSelectSite : public QObject
 public:
     static void initMain()
     {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1StringView("--no-sandbox")))
-            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --no-sandbox");
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        PrepareBrowserEnvironment();
         TResourceSchemeHandler::RegisterScheme();
     }
 

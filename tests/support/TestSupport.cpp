@@ -60,3 +60,14 @@ std::shared_ptr<TDatabase> CreateStoreFile(const QString& folder, const QStringL
         db->Exec(s);
     return db;
 }
+
+void PrepareBrowserEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Running as root, the engine also wants to be told on its command line.
+    if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1StringView("--no-sandbox")))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --no-sandbox");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}

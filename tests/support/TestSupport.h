@@ -47,5 +47,9 @@ private:
     TMessenger* m_previous = nullptr;
 };
 
+// For tests that show the browser control: offscreen, and without the engine's
+// sandbox (it refuses to run as root). Call from the test class's initMain().
+void PrepareBrowserEnvironment();
+
 // Creates a store file (SQLite) in the folder with the given statements run on it.
 std::shared_ptr<TDatabase> CreateStoreFile(const QString& folder, const QStringList& statements = {});
