@@ -405,8 +405,27 @@ void TDataSet::Open()
         m_fieldIndex.insert(m_fields[i].name, i);
     }
     m_state = TDataSetState::Browse;
-    Reload(true);
-    First();
+    m_loaded = false;
+    m_pos = -1;
+    m_eof = m_bof = true;
+    if (!LoadsLazily()) {
+        Reload(true);
+        First();
+    }
+}
+
+void TDataSet::LoadIfNeeded() const
+{
+    if (Active() && !m_loaded)
+        const_cast<TDataSet*>(this)->FirstLoad();
+}
+
+void TDataSet::FirstLoad()
+{
+    m_pos = -1;
+    Reload(false);
+    m_bof = true;
+    m_eof = m_keys.empty();
 }
 
 void TDataSet::Close()
@@ -491,7 +510,9 @@ void TDataSet::EnsureCurrent()
 {
     if (!Active())
         throw EDatabaseError(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(Name()));
-    if (!m_loaded || StructureChangedElsewhere())
+    if (!m_loaded)
+        FirstLoad();
+    else if (StructureChangedElsewhere())
         Reload(true);
 }
 
@@ -852,6 +873,7 @@ void TDataSet::SetRawValue(int index, const QVariant& raw)
 
 QVariant TDataSet::RawValueAt(int row, int index)
 {
+    LoadIfNeeded();
     if (row < 0 || row >= int(m_keys.size()))
         return QVariant();
     const qint64 key = m_keys[size_t(row)];

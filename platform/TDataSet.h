@@ -146,8 +146,8 @@ public:
     void Next();
     void Prior();
     int MoveBy(int distance); // returns how far the cursor moved
-    bool Eof() const { return m_eof; }
-    bool Bof() const { return m_bof; }
+    bool Eof() const { LoadIfNeeded(); return m_eof; }
+    bool Bof() const { LoadIfNeeded(); return m_bof; }
     int RecNo(); // 1-based position of the current row; 0 when there is none
 
     TBookmark Bookmark(); // the current row (or the row being inserted)
@@ -179,7 +179,7 @@ public:
 
     // Row access for views: no cursor move and no reload, so that painting a
     // grid never disturbs the records that hold the cursor.
-    int SnapshotCount() const { return int(m_keys.size()); }
+    int SnapshotCount() const { LoadIfNeeded(); return int(m_keys.size()); }
     QVariant RawValueAt(int row, int index);
 
     void AddObserver(TDataSetObserver* observer);
@@ -202,6 +202,9 @@ protected:
     // Whether rows keep the order of their keys (plain tables, no sort).
     virtual bool KeysAscending() const = 0;
     virtual bool StructureChangedElsewhere() const = 0;
+    // Whether the rows are read on first use (tables) or at opening (queries,
+    // which answer for the moment they were opened).
+    virtual bool LoadsLazily() const = 0;
     virtual void NoteOwnStructureChange() = 0;
 
     quint64 LoadedGlobalVersion() const { return m_loadedGlobalVersion; }
@@ -213,6 +216,12 @@ private:
     friend class TField;
     void EnsureCurrent();
     void Reload(bool notify);
+    // A table reads the keys of its rows when it is first used, not when it is
+    // opened: attaching a store rebinds every shared collection, most of which
+    // nobody looks at before the next store is attached. Until then no view
+    // has seen a row, so the first reading tells nobody.
+    void LoadIfNeeded() const;
+    void FirstLoad();
     void CheckBrowseMode();
     void MoveTo(int position);
     int PositionOf(qint64 key);
@@ -278,6 +287,7 @@ protected:
     void DeleteRow(qint64 key) override;
     qint64 FindRow(const QList<int>& fields, const QVariantList& values, TLocateOptions options) override;
     bool KeysAscending() const override { return m_order.isEmpty(); }
+    bool LoadsLazily() const override { return true; }
     bool StructureChangedElsewhere() const override;
     void NoteOwnStructureChange() override;
 
@@ -312,6 +322,7 @@ protected:
     QVector<QVariant> FetchRow(qint64 key) override;
     qint64 FindRow(const QList<int>& fields, const QVariantList& values, TLocateOptions options) override;
     bool KeysAscending() const override { return true; }
+    bool LoadsLazily() const override { return false; }
     bool StructureChangedElsewhere() const override { return false; }
     void NoteOwnStructureChange() override {}
 

@@ -13,6 +13,7 @@ private slots:
 
     void navigationOverRows();
     void emptyTableIsAtBothEnds();
+    void openedTableStandsOnItsFirstRow();
     void locate_data();
     void locate();
     void filterValuesAreBoundNotSpliced();
@@ -91,6 +92,25 @@ void tst_TDataSet::emptyTableIsAtBothEnds()
     QCOMPARE(t->RecNo(), 0);
     QCOMPARE(t->MoveBy(1), 0);
     QVERIFY_THROWS_EXCEPTION(EDatabaseError, t->Field(QStringLiteral("Name")).AsString());
+}
+
+void tst_TDataSet::openedTableStandsOnItsFirstRow()
+{
+    // Rows are read on first use; whatever is asked first must see them all.
+    auto walked = Open(QStringLiteral("Fruit"));
+    int rows = 0;
+    while (!walked->Eof()) {
+        ++rows;
+        walked->Next();
+    }
+    QCOMPARE(rows, 5);
+    auto viewed = Open(QStringLiteral("Fruit"));
+    QCOMPARE(viewed->SnapshotCount(), 5);
+    QCOMPARE(viewed->RawValueAt(4, 1).toString(), QStringLiteral("banana split"));
+    auto read = Open(QStringLiteral("Fruit"));
+    m_db->Exec(QStringLiteral("DELETE FROM Fruit WHERE FruitID = 1"));
+    QVERIFY(read->Bof());
+    QCOMPARE(read->Field(QStringLiteral("Name")).AsString(), QStringLiteral("Äpfel"));
 }
 
 void tst_TDataSet::locate_data()
