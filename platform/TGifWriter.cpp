@@ -1,6 +1,6 @@
 #include "TGifWriter.h"
 
-#include <QSaveFile>
+#include "TFileWriter.h"
 
 #include <gif_lib.h>
 
@@ -365,14 +365,5 @@ QByteArray TGifWriter::Encode(const QImage& image)
 bool TGifWriter::Write(const QImage& image, const QString& fileName)
 {
     const QByteArray bytes = Encode(image);
-    if (bytes.isEmpty())
-        return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !bytes.isEmpty() && TFileWriter::WriteAtomically(fileName, bytes);
 }

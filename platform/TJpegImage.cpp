@@ -1,8 +1,9 @@
 #include "TJpegImage.h"
 
+#include "TFileWriter.h"
+
 #include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <csetjmp>
@@ -173,18 +174,6 @@ QImage CmykToRgb(const QImage& cmyk, bool inverted)
     return rgb;
 }
 
-bool SaveBytes(const QByteArray& bytes, const QString& fileName)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 } // namespace
 
 QByteArray TJpegImage::Encode(const QImage& image, int quality)
@@ -220,7 +209,7 @@ QByteArray TJpegImage::Encode(const QImage& image, int quality)
 bool TJpegImage::Write(const QImage& image, const QString& fileName, int quality)
 {
     const QByteArray bytes = Encode(image, quality);
-    return !bytes.isEmpty() && SaveBytes(bytes, fileName);
+    return !bytes.isEmpty() && TFileWriter::WriteAtomically(fileName, bytes);
 }
 
 QImage TJpegImage::Decode(const QByteArray& bytes)

@@ -1,5 +1,6 @@
 #include "TGlobalResourceManager.h"
 
+#include "TFileWriter.h"
 #include "TFormResourceManager.h"
 #include "TProgramFolders.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
-#include <QSaveFile>
 
 namespace {
 
@@ -214,10 +214,7 @@ bool TGlobalResourceManager::SaveBytes(const QString& file, const QString& fileN
     if (file.isEmpty())
         return false;
     QFile source(file);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(fileName);
-    return target.open(QIODevice::WriteOnly) && target.write(source.readAll()) >= 0 && target.commit();
+    return source.open(QIODevice::ReadOnly) && TFileWriter::WriteAtomically(fileName, source.readAll());
 }
 
 bool TGlobalResourceManager::SaveGIF(const QString& name, const QString& fileName) const

@@ -7,13 +7,14 @@
 
 #include "TArtStyle.h"
 #include "TArtwork.h"
+#include "EQuorvisError.h"
+#include "TFileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -26,18 +27,11 @@ enum class TWriteResult { Unchanged, Written, Failed };
 
 TWriteResult WriteIfChanged(const QString& fileName, const QByteArray& bytes)
 {
-    QFile existing(fileName);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
-        return TWriteResult::Unchanged;
-    existing.close();
-    if (!QDir().mkpath(QFileInfo(fileName).path()))
-        return TWriteResult::Failed;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    try {
+        return TFileWriter::WriteIfChanged(fileName, bytes) ? TWriteResult::Written : TWriteResult::Unchanged;
+    } catch (const EQuorvisError&) {
         return TWriteResult::Failed;
     }
-    return file.commit() ? TWriteResult::Written : TWriteResult::Failed;
 }
 
 void Fail(const QString& message)

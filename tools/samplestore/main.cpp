@@ -17,6 +17,7 @@
 #include "TApp.h"
 #include "TCareGuidePdf.h"
 #include "TDatabase.h"
+#include "TFileWriter.h"
 #include "TGifWriter.h"
 #include "TJpegImage.h"
 #include "TSampleContent.h"
@@ -30,7 +31,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -51,21 +51,6 @@ QByteArray ReadFile(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw EQuorvisError(QStringLiteral("cannot read %1").arg(fileName));
     return file.readAll();
-}
-
-// True when the file was written, false when it already held these bytes.
-bool WriteIfChanged(const QString& fileName, const QByteArray& bytes)
-{
-    QFile existing(fileName);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
-        return false;
-    existing.close();
-    if (!QDir().mkpath(QFileInfo(fileName).path()))
-        throw EQuorvisError(QStringLiteral("cannot create the folder of %1").arg(fileName));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EQuorvisError(QStringLiteral("cannot write %1").arg(fileName));
-    return true;
 }
 
 QByteArray Jpeg(const QImage& image)
@@ -156,7 +141,7 @@ int MakeSampleStore(const QString& folder)
     QSet<QString> keep;
     for (const TSampleStore::TFile& file : std::as_const(files)) {
         keep.insert(file.path);
-        if (WriteIfChanged(folder + u'/' + file.path, file.bytes))
+        if (TFileWriter::WriteIfChanged(folder + u'/' + file.path, file.bytes))
             ++written;
         else
             ++unchanged;
