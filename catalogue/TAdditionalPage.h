@@ -1,13 +1,12 @@
 #pragma once
 
-#include "TItem.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 // A free-form page of the website beside the catalogue pages.
-class TAdditionalPage : public TItem
+class TAdditionalPage : public TRecord<TAdditionalPage>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     qint64 ID() const;
     QString PageTitle() const;
@@ -25,6 +24,5 @@ public:
     int PageOrder() const;
     void SetPageOrder(int order);
 
-    static const TPropertyTable& PropertyTable();
-    const TPropertyTable& Properties() const override { return PropertyTable(); }
+    static const TRecordDeclaration& Declaration();
 };

@@ -8,7 +8,7 @@ QStringList TCatalogueCascade::CategorySubtree(TDatabase& db, const QString& cat
 {
     QStringList subtree{categoryId};
     QSet<QString> seen{categoryId};
-    TStatement& children = db.Cached(QStringLiteral("SELECT CategoryID FROM Categories WHERE ParentCategory = ?1"));
+    auto children = db.Cached(QStringLiteral("SELECT CategoryID FROM Categories WHERE ParentCategory = ?1"));
     for (qsizetype i = 0; i < subtree.size(); ++i) {
         children.BindAll({subtree[i]});
         while (children.Step()) {
@@ -33,12 +33,12 @@ void TCatalogueCascade::DeleteCategoryContents(TDatabase& db, const QString& cat
     TTransaction transaction(db);
     const QStringList subtree = CategorySubtree(db, categoryId);
     progress.Start(LangStr(1384), int(subtree.size()), false);
-    TStatement& links = db.Cached(QStringLiteral(
+    auto links = db.Cached(QStringLiteral(
         "DELETE FROM ProductsCustomFieldsMM WHERE ProductID IN (SELECT ProductID FROM Products WHERE CategoryID = ?1)"));
-    TStatement& files = db.Cached(QStringLiteral(
+    auto files = db.Cached(QStringLiteral(
         "DELETE FROM ProductFiles WHERE ProductID IN (SELECT ProductID FROM Products WHERE CategoryID = ?1)"));
-    TStatement& products = db.Cached(QStringLiteral("DELETE FROM Products WHERE CategoryID = ?1"));
-    TStatement& categories = db.Cached(QStringLiteral("DELETE FROM Categories WHERE CategoryID = ?1"));
+    auto products = db.Cached(QStringLiteral("DELETE FROM Products WHERE CategoryID = ?1"));
+    auto categories = db.Cached(QStringLiteral("DELETE FROM Categories WHERE CategoryID = ?1"));
     for (const QString& id : subtree) {
         const QVariantList key{id};
         links.Execute(key);

@@ -1,66 +1,79 @@
 #include "TCategory.h"
 
 #include "TCatalogueCascade.h"
-#include "TCatalogueIds.h"
+#include "TGlobalResourceManager.h"
+
+#include <QSet>
 
 namespace {
-const QString colID = QStringLiteral("CategoryID");
-const QString colParent = QStringLiteral("ParentCategory");
-const QString colName = QStringLiteral("CategoryName");
-const QString colDescription = QStringLiteral("CategoryDescription");
-const QString colBriefStyle = QStringLiteral("BriefStyle");
-const QString colOrder = QStringLiteral("CategoryOrder");
-const QString colStatus = QStringLiteral("Status");
+
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
+{
+    Columns() : TRecordDeclaration("TCategory", "Categories") {}
+    TColumn<qint64> ID{this, "ID", "CategoryID", P::Unsigned, Both};
+    TColumn<qint64> ParentID{this, "ParentID", "ParentCategory", P::Unsigned, Both};
+    TColumn<QString> Name{this, "Name", "CategoryName", P::String, Both | Required};
+    TColumn<QString> Description{this, "Description", "CategoryDescription", P::String, Both};
+    TColumn<QString> BriefStyle{this, "BriefStyle", "BriefStyle", P::String, Export};
+    TColumn<int> Order{this, "Order", "CategoryOrder", P::Integer, Both};
+    TColumn<int> Status{this, "Status", "Status", P::Integer, Export};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
+}
+
 } // namespace
 
-qint64 TCategory::ID() const { return GetInteger(colID); }
-void TCategory::SetID(qint64 id) { SetValue(colID, CatalogueIds::Text(id, "ID")); }
-qint64 TCategory::ParentID() const { return GetInteger(colParent); }
-void TCategory::SetParentID(qint64 id) { SetValue(colParent, CatalogueIds::Text(id, "ParentID")); }
-QString TCategory::Name() const { return GetString(colName); }
-void TCategory::SetName(const QString& name) { SetValue(colName, name); }
-QString TCategory::Description() const { return GetString(colDescription); }
-void TCategory::SetDescription(const QString& description) { SetValue(colDescription, description); }
-QString TCategory::BriefStyle() const { return GetString(colBriefStyle); }
-void TCategory::SetBriefStyle(const QString& style) { SetValue(colBriefStyle, style); }
-int TCategory::Order() const { return int(GetInteger(colOrder)); }
-void TCategory::SetOrder(int order) { SetValue(colOrder, order); }
-int TCategory::Status() const { return int(GetInteger(colStatus)); }
-void TCategory::SetStatus(int status) { SetValue(colStatus, status); }
+const TRecordDeclaration& TCategory::Declaration() { return Cols(); }
+
+qint64 TCategory::ID() const { return Read(Cols().ID); }
+void TCategory::SetID(qint64 id) { Write(Cols().ID, id); }
+qint64 TCategory::ParentID() const { return Read(Cols().ParentID); }
+void TCategory::SetParentID(qint64 id) { Write(Cols().ParentID, id); }
+QString TCategory::Name() const { return Read(Cols().Name); }
+void TCategory::SetName(const QString& name) { Write(Cols().Name, name); }
+QString TCategory::Description() const { return Read(Cols().Description); }
+void TCategory::SetDescription(const QString& description) { Write(Cols().Description, description); }
+QString TCategory::BriefStyle() const { return Read(Cols().BriefStyle); }
+void TCategory::SetBriefStyle(const QString& style) { Write(Cols().BriefStyle, style); }
+int TCategory::Order() const { return Read(Cols().Order); }
+void TCategory::SetOrder(int order) { Write(Cols().Order, order); }
+int TCategory::Status() const { return Read(Cols().Status); }
+void TCategory::SetStatus(int status) { Write(Cols().Status, status); }
+
+void TCategory::CheckBeforeSave()
+{
+    // Walks up from the new parent; reaching the category itself means the tree
+    // would become a ring that no walk over it could leave. A ring already in
+    // the stored tree above the parent ends the walk too.
+    const qint64 self = ID();
+    qint64 ancestor = ParentID();
+    TDatabase& db = DataSet()->Database();
+    QSet<qint64> seen;
+    while (ancestor > 0 && !seen.contains(ancestor)) {
+        if (ancestor == self)
+            throw EQuorvisError(LangStr(5010));
+        seen.insert(ancestor);
+        const QVariant parent = db.Scalar(
+            QStringLiteral("SELECT ParentCategory FROM Categories WHERE CAST(CategoryID AS INTEGER) = ?1 LIMIT 1"), {ancestor});
+        if (!parent.isValid() || parent.isNull())
+            break;
+        ancestor = parent.toString().trimmed().toLongLong();
+    }
+}
 
 void TCategory::Delete(TProgress& progress)
 {
     TDatabase& db = DataSet()->Database();
-    const QString id = GetString(colID);
+    const QString id = GetString(Cols().ID.Name());
     TTransaction transaction(db);
     TCatalogueCascade::DeleteCategoryContents(db, id, progress);
     DeleteRecord();
     transaction.Commit();
-}
-
-const TPropertyTable& TCategory::PropertyTable()
-{
-    static const TPropertyTable table{
-        Published("ID", TPropertyType::Unsigned, &TCategory::ID, &TCategory::SetID),
-        Published("ParentID", TPropertyType::Unsigned, &TCategory::ParentID, &TCategory::SetParentID),
-        Published("Name", TPropertyType::String, &TCategory::Name, &TCategory::SetName),
-        Published("Description", TPropertyType::String, &TCategory::Description, &TCategory::SetDescription),
-        Published("BriefStyle", TPropertyType::String, &TCategory::BriefStyle, &TCategory::SetBriefStyle),
-        Published("Order", TPropertyType::Integer, &TCategory::Order, &TCategory::SetOrder),
-        Published("Status", TPropertyType::Integer, &TCategory::Status, &TCategory::SetStatus),
-    };
-    return table;
-}
-
-void TCategory::GetImportFields(TFieldList& list)
-{
-    list = {{QStringLiteral("ID"), 0}, {QStringLiteral("ParentID"), 0}, {QStringLiteral("Name"), 1},
-            {QStringLiteral("Description"), 0}, {QStringLiteral("Order"), 0}};
-}
-
-void TCategory::GetExportFields(TFieldList& list)
-{
-    list.clear();
-    for (const char* name : {"ID", "ParentID", "Name", "Description", "BriefStyle", "Order", "Status"})
-        list.append({QString::fromLatin1(name), 0});
 }

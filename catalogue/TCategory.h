@@ -1,19 +1,19 @@
 #pragma once
 
-#include "TItem.h"
 #include "TProgress.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 // One category of the catalogue tree. Identifiers are decimal text in the
 // table and whole numbers here; a top-level category has parent 0.
-class TCategory : public TItem
+class TCategory : public TRecord<TCategory>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     qint64 ID() const;
     void SetID(qint64 id);
-    // 0 when the parent column is blank.
+    // 0 when the parent column is blank. A parent that would put the category
+    // inside itself or its own subcategories is refused on Save.
     qint64 ParentID() const;
     void SetParentID(qint64 id);
     QString Name() const;
@@ -33,8 +33,8 @@ public:
     // The item is stale afterwards.
     void Delete(TProgress& progress = TProgress::None());
 
-    static const TPropertyTable& PropertyTable();
-    const TPropertyTable& Properties() const override { return PropertyTable(); }
-    static void GetImportFields(TFieldList& list);
-    static void GetExportFields(TFieldList& list);
+    static const TRecordDeclaration& Declaration();
+
+protected:
+    void CheckBeforeSave() override;
 };

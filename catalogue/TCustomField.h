@@ -1,15 +1,14 @@
 #pragma once
 
-#include "TItem.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 // A custom field: a named option that shoppers fill in for the products it is
 // linked to (an engraving text, a choice from a list). Its values are set by
 // the catalogue window and the import; none is published by name.
-class TCustomField : public TItem
+class TCustomField : public TRecord<TCustomField>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     qint64 ID() const;
     QString Name() const;
@@ -31,6 +30,5 @@ public:
     QString ValueList() const;
     void SetValueList(const QString& values);
 
-    static const TPropertyTable& PropertyTable();
-    const TPropertyTable& Properties() const override { return PropertyTable(); }
+    static const TRecordDeclaration& Declaration();
 };

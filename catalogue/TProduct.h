@@ -1,14 +1,13 @@
 #pragma once
 
-#include "TItem.h"
 #include "TMoney.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 class TProductFiles;
 class TCustomFields;
 
 // One product of the catalogue. It belongs to exactly one category.
-class TProduct : public TItem
+class TProduct : public TRecord<TProduct>
 {
 public:
     explicit TProduct(std::shared_ptr<TDataSet> table);
@@ -61,10 +60,7 @@ public:
     // transaction. The item is stale afterwards.
     void Delete();
 
-    static const TPropertyTable& PropertyTable();
-    const TPropertyTable& Properties() const override { return PropertyTable(); }
-    static void GetImportFields(TFieldList& list);
-    static void GetExportFields(TFieldList& list);
+    static const TRecordDeclaration& Declaration();
 
 private:
     TRef<TProductFiles> m_productFiles;

@@ -1,19 +1,28 @@
 #include "TProductCustomField.h"
 
-#include "TCatalogueIds.h"
-
 namespace {
-const QString colCustomField = QStringLiteral("CustomFieldID");
-const QString colProduct = QStringLiteral("ProductID");
+
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
+{
+    Columns() : TRecordDeclaration("TProductCustomField", "ProductsCustomFieldsMM") {}
+    TColumn<qint64> CustomFieldID{this, "CustomFieldID", "CustomFieldID", P::Integer, Unpublished};
+    TColumn<qint64> ProductID{this, "ProductID", "ProductID", P::Unsigned, Unpublished};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
+}
+
 } // namespace
 
-qint64 TProductCustomField::CustomFieldID() const { return GetInteger(colCustomField); }
-void TProductCustomField::SetCustomFieldID(qint64 id) { SetValue(colCustomField, id); }
-qint64 TProductCustomField::ProductID() const { return GetInteger(colProduct); }
-void TProductCustomField::SetProductID(qint64 id) { SetValue(colProduct, CatalogueIds::Text(id, "ProductID")); }
+const TRecordDeclaration& TProductCustomField::Declaration() { return Cols(); }
 
-const TPropertyTable& TProductCustomField::PropertyTable()
-{
-    static const TPropertyTable none{};
-    return none;
-}
+qint64 TProductCustomField::CustomFieldID() const { return Read(Cols().CustomFieldID); }
+void TProductCustomField::SetCustomFieldID(qint64 id) { Write(Cols().CustomFieldID, id); }
+qint64 TProductCustomField::ProductID() const { return Read(Cols().ProductID); }
+void TProductCustomField::SetProductID(qint64 id) { Write(Cols().ProductID, id); }

@@ -1,19 +1,17 @@
 #pragma once
 
-#include "TItem.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 // One link between a product and a custom field.
-class TProductCustomField : public TItem
+class TProductCustomField : public TRecord<TProductCustomField>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     qint64 CustomFieldID() const;
     void SetCustomFieldID(qint64 id);
     qint64 ProductID() const;
     void SetProductID(qint64 id);
 
-    static const TPropertyTable& PropertyTable();
-    const TPropertyTable& Properties() const override { return PropertyTable(); }
+    static const TRecordDeclaration& Declaration();
 };

@@ -9,7 +9,7 @@ bool TProductCustomFields::IsLinked(qint64 customFieldId, qint64 productId) cons
 {
     if (!DataSet())
         return false;
-    TStatement& s = DataSet()->Database().Cached(QStringLiteral(
+    auto s = DataSet()->Database().Cached(QStringLiteral(
         "SELECT 1 FROM ProductsCustomFieldsMM WHERE CustomFieldID = ?1 AND ProductID = ?2 LIMIT 1"));
     s.BindAll({customFieldId, QString::number(productId)});
     const bool linked = s.Step();

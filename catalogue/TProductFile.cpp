@@ -1,44 +1,45 @@
 #include "TProductFile.h"
 
 namespace {
-const QString colID = QStringLiteral("FilenameID");
-const QString colProduct = QStringLiteral("ProductID");
-const QString colFileName = QStringLiteral("Filename");
-const QString colTitle = QStringLiteral("Title");
-const QString colDescription = QStringLiteral("Description");
-const QString colDescriptionType = QStringLiteral("DescriptionType");
-const QString colFileNameImage = QStringLiteral("FilenameImage");
-const QString colFileType = QStringLiteral("FileType");
+
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
+{
+    Columns() : TRecordDeclaration("TProductFile", "ProductFiles") {}
+    TColumn<qint64> ID{this, "ID", "FilenameID", P::Unsigned, ReadOnly};
+    TColumn<QString> ProductID{this, "ProductID", "ProductID", P::String};
+    TColumn<QString> FileName{this, "FileName", "Filename", P::String};
+    TColumn<QString> Title{this, "Title", "Title", P::String};
+    TColumn<QString> Description{this, "Description", "Description", P::String};
+    TColumn<int> DescriptionType{this, "DescriptionType", "DescriptionType", P::Integer};
+    TColumn<int> FileNameImage{this, "FileNameImage", "FilenameImage", P::Integer};
+    TColumn<QString> FileType{this, "FileType", "FileType", P::String};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
+}
+
 } // namespace
 
-qint64 TProductFile::ID() const { return GetInteger(colID); }
-QString TProductFile::ProductID() const { return GetString(colProduct); }
-void TProductFile::SetProductID(const QString& id) { SetValue(colProduct, id); }
-QString TProductFile::FileName() const { return GetString(colFileName); }
-void TProductFile::SetFileName(const QString& name) { SetValue(colFileName, name); }
-QString TProductFile::Title() const { return GetString(colTitle); }
-void TProductFile::SetTitle(const QString& title) { SetValue(colTitle, title); }
-QString TProductFile::Description() const { return GetString(colDescription); }
-void TProductFile::SetDescription(const QString& description) { SetValue(colDescription, description); }
-int TProductFile::DescriptionType() const { return int(GetInteger(colDescriptionType)); }
-void TProductFile::SetDescriptionType(int type) { SetValue(colDescriptionType, type); }
-int TProductFile::FileNameImage() const { return int(GetInteger(colFileNameImage)); }
-void TProductFile::SetFileNameImage(int image) { SetValue(colFileNameImage, image); }
-QString TProductFile::FileType() const { return GetString(colFileType); }
-void TProductFile::SetFileType(const QString& type) { SetValue(colFileType, type); }
+const TRecordDeclaration& TProductFile::Declaration() { return Cols(); }
 
-const TPropertyTable& TProductFile::PropertyTable()
-{
-    static const TPropertyTable table{
-        Published("ID", TPropertyType::Unsigned, &TProductFile::ID),
-        Published("ProductID", TPropertyType::String, &TProductFile::ProductID, &TProductFile::SetProductID),
-        Published("FileName", TPropertyType::String, &TProductFile::FileName, &TProductFile::SetFileName),
-        Published("Title", TPropertyType::String, &TProductFile::Title, &TProductFile::SetTitle),
-        Published("Description", TPropertyType::String, &TProductFile::Description, &TProductFile::SetDescription),
-        Published("DescriptionType", TPropertyType::Integer, &TProductFile::DescriptionType,
-                  &TProductFile::SetDescriptionType),
-        Published("FileNameImage", TPropertyType::Integer, &TProductFile::FileNameImage, &TProductFile::SetFileNameImage),
-        Published("FileType", TPropertyType::String, &TProductFile::FileType, &TProductFile::SetFileType),
-    };
-    return table;
-}
+qint64 TProductFile::ID() const { return Read(Cols().ID); }
+QString TProductFile::ProductID() const { return Read(Cols().ProductID); }
+void TProductFile::SetProductID(const QString& id) { Write(Cols().ProductID, id); }
+QString TProductFile::FileName() const { return Read(Cols().FileName); }
+void TProductFile::SetFileName(const QString& name) { Write(Cols().FileName, name); }
+QString TProductFile::Title() const { return Read(Cols().Title); }
+void TProductFile::SetTitle(const QString& title) { Write(Cols().Title, title); }
+QString TProductFile::Description() const { return Read(Cols().Description); }
+void TProductFile::SetDescription(const QString& description) { Write(Cols().Description, description); }
+int TProductFile::DescriptionType() const { return Read(Cols().DescriptionType); }
+void TProductFile::SetDescriptionType(int type) { Write(Cols().DescriptionType, type); }
+int TProductFile::FileNameImage() const { return Read(Cols().FileNameImage); }
+void TProductFile::SetFileNameImage(int image) { Write(Cols().FileNameImage, image); }
+QString TProductFile::FileType() const { return Read(Cols().FileType); }
+void TProductFile::SetFileType(const QString& type) { Write(Cols().FileType, type); }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "TItem.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 // A file attached to a product: a download (type "File") or a link ("URL").
-class TProductFile : public TItem
+class TProductFile : public TRecord<TProductFile>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     qint64 ID() const;
     QString ProductID() const;
@@ -25,6 +24,5 @@ public:
     QString FileType() const;
     void SetFileType(const QString& type);
 
-    static const TPropertyTable& PropertyTable();
-    const TPropertyTable& Properties() const override { return PropertyTable(); }
+    static const TRecordDeclaration& Declaration();
 };

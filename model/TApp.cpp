@@ -44,11 +44,19 @@ void TApp::ReleaseCache()
         entry.object->Release();
 }
 
+QString TApp::TableName(const QString& name)
+{
+    // Older callers and stored templates name tables by their file ("CategoryGen.DB").
+    if (name.endsWith(QStringLiteral(".db"), Qt::CaseInsensitive))
+        return name.chopped(3);
+    return name;
+}
+
 std::unique_ptr<TTable> TApp::OpenTable(const QString& name)
 {
     if (!m_database)
         return nullptr;
-    auto table = std::make_unique<TTable>(m_database, name);
+    auto table = std::make_unique<TTable>(m_database, TableName(name));
     table->Open();
     return table;
 }
@@ -61,7 +69,7 @@ std::shared_ptr<TTable> TApp::OpenSharedTable(const QString& name)
 std::shared_ptr<TTable> TApp::RequireTable(const QString& name)
 {
     if (!m_database)
-        throw EDatabaseError(QStringLiteral("No website is open"));
+        throw EDatabaseError(LangStr(5000));
     return OpenSharedTable(name);
 }
 
@@ -77,7 +85,7 @@ std::unique_ptr<TQuery> TApp::OpenQuery(const QString& sql, const QVariantList& 
 void TApp::ExecSQL(const QString& sql, const QVariantList& values)
 {
     if (!m_database)
-        throw EDatabaseError(QStringLiteral("No website is open"));
+        throw EDatabaseError(LangStr(5000));
     m_database->Exec(sql, values);
 }
 
@@ -91,9 +99,13 @@ void TApp::SetDatabase(std::shared_ptr<TDatabase> database)
     if (m_database)
         CloseDatabase();
     m_database = std::move(database);
+    m_lastAttachError.clear();
     try {
         RebindCollections();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        // The store stays detached; the reason is kept for the merchant's
+        // message (OpenStoreDatabase), so that a damaged store can be diagnosed.
+        m_lastAttachError = QString::fromStdString(e.what());
         m_database.reset();
     }
     emit DatabaseChanged();
@@ -106,7 +118,11 @@ void TApp::CloseDatabase()
 
 void TApp::RebindCollections()
 {
-    UpgradeAll();
+    try {
+        UpgradeAll();
+    } catch (const std::exception& e) {
+        throw EDatabaseError(LangStr(5014) + u'\n' + QString::fromStdString(e.what()));
+    }
     for (auto& [slot, entry] : m_cache)
         entry.rebind(RequireTable(entry.table));
 }
@@ -191,10 +207,11 @@ void TApp::WriteIdentifierTable(TDatabase& db, const QString& table, const QStri
     db.TouchData();
 }
 
-qint64 TApp::NextID(const QString& identifierTable, const QString& field)
+qint64 TApp::NextID(const QString& identifierTableName, const QString& field)
 {
+    const QString identifierTable = TableName(identifierTableName);
     if (!m_database)
-        throw EDatabaseError(QStringLiteral("No website is open"));
+        throw EDatabaseError(LangStr(5000));
     TDatabase& db = *m_database;
     TTableLock lock(db);
     qint64 last = 0;
@@ -229,6 +246,7 @@ bool OpenStoreDatabase(const QString& websiteFolder)
     // The store connection is pointed at the new folder: whatever was attached
     // before is let go first, whether or not the new one opens.
     app.CloseDatabase();
+    QString reason;
     try {
         const QString folder = TPaths::WithTrailingSlash(websiteFolder);
         auto database = TDatabase::Open(folder + QLatin1StringView(StoreFileName), TDatabase::OpenMode::OpenExisting);
@@ -238,8 +256,13 @@ bool OpenStoreDatabase(const QString& websiteFolder)
             app.SetCurrentWebsiteFolder(folder);
             return true;
         }
-    } catch (const std::exception&) {
+        reason = app.LastAttachError();
+    } catch (const std::exception& e) {
+        reason = QString::fromStdString(e.what());
     }
-    TMessenger::Current().Show(TMessenger::Kind::Error, LangStr(1338));
+    QString message = LangStr(1338);
+    if (!reason.isEmpty())
+        message += QStringLiteral("\n\n") + LangStr(5011).arg(reason);
+    TMessenger::Current().Show(TMessenger::Kind::Error, message);
     return false;
 }

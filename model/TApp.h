@@ -55,7 +55,10 @@ public:
     static bool Exists();
 
     // ---- the store database
+    // A table's name as the store file knows it: the ".DB" of a file name is dropped.
+    static QString TableName(const QString& name);
     // A new open table on the attached database; nullptr when none is attached.
+    // "CategoryGen.DB" and "CategoryGen" are the same table.
     std::unique_ptr<TTable> OpenTable(const QString& name);
     std::shared_ptr<TTable> OpenSharedTable(const QString& name);
     // A new query with that one statement, opened; nullptr when none is attached.
@@ -70,6 +73,8 @@ public:
     // Attaches the database: upgrades it and rebinds every cached collection.
     // Any failure is swallowed and leaves no database attached.
     void SetDatabase(std::shared_ptr<TDatabase> database);
+    // Why the last SetDatabase left no database attached; empty after a success.
+    const QString& LastAttachError() const { return m_lastAttachError; }
     void CloseDatabase();
     // Brings an attached store to the current schema (model/TStoreSchema.cpp).
     void UpgradeAll();
@@ -171,6 +176,7 @@ private:
     std::shared_ptr<TDatabase> m_common;
     std::map<QString, CacheSlot> m_cache;
     QString m_currentWebsiteFolder;
+    QString m_lastAttachError;
 };
 
 // Points the application object at a website folder and attaches its store.

@@ -24,7 +24,7 @@ namespace {
 TDatabase& AttachedDatabase(TApp& app)
 {
     if (!app.Database())
-        throw EDatabaseError(QStringLiteral("No website is open"));
+        throw EDatabaseError(LangStr(5000));
     return *app.Database();
 }
 

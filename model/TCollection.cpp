@@ -117,8 +117,16 @@ TRef<TItem> TCollection::FindBase(const QStringList& columns, const QVariantList
 
 TRef<TItem> TCollection::NewRecordBase(const TIdentifierKind& kind)
 {
-    const qint64 id = TApp::NextFreeIdentifier(m_dataSet->Database(), kind);
+    // Appending first posts a new record still pending on this dataset, so
+    // that two new records in a row never get the same number.
     m_dataSet->Append();
+    qint64 id = 0;
+    try {
+        id = TApp::NextFreeIdentifier(m_dataSet->Database(), kind);
+    } catch (...) {
+        m_dataSet->Cancel();
+        throw;
+    }
     m_dataSet->Field(kind.idColumn).SetValue(kind.textId ? QVariant(QString::number(id)) : QVariant(id));
     TRef<TItem> item = CurrentItemBase();
     if (!kind.identifierTable.isEmpty())

@@ -3,6 +3,8 @@
 #include "TApp.h"
 #include "TGlobalResourceManager.h"
 
+#include <limits>
+
 TItem::TItem(std::shared_ptr<TDataSet> table)
     : m_table(std::move(table))
 {
@@ -61,9 +63,21 @@ void TItem::Save()
     const bool postedEarly = m_editing && !rowBeingEdited && !m_bookmark.IsNull();
     if (!rowBeingEdited && !postedEarly)
         throw EQuorvisError(LangStr(1276));
+    if (rowBeingEdited) {
+        try {
+            CheckBeforeSave();
+        } catch (...) {
+            // Left in edit state, the refused change would be posted by the
+            // next move of any item over the same table.
+            Cancel();
+            throw;
+        }
+    }
     m_editing = false;
     TDatabase& db = m_table->Database();
     TTransaction transaction(db);
+    // A refused post leaves the dataset browsing with the change discarded
+    // (TDataSet::Post), so the shared collection stays usable.
     if (rowBeingEdited)
         m_table->Post();
     if (m_pendingIdentifier) {
@@ -72,6 +86,8 @@ void TItem::Save()
             TApp::WriteIdentifierTable(db, m_pendingIdentifier->table, m_pendingIdentifier->column,
                                        m_pendingIdentifier->value);
         } catch (const EQuorvisError&) {
+            // The row is stored; numbering goes on from the column's maximum
+            // (TApp::NextFreeIdentifier), so a missing identifier table loses nothing.
         }
         m_pendingIdentifier.reset();
     }
@@ -104,7 +120,7 @@ void TItem::SetProperty(const QString& name, const QVariant& value)
 {
     const TPropertyInfo* p = Properties().Find(name);
     if (!p || !p->CanWrite())
-        throw EQuorvisError(QStringLiteral("Property '%1' cannot be written").arg(name));
+        throw EQuorvisError(LangStr(5009).arg(name));
     p->write(*this, value);
 }
 
@@ -118,4 +134,19 @@ void TItem::DeleteRecord()
     Position();
     m_table->Delete();
     m_pendingIdentifier.reset();
+}
+
+void TItem::CheckUnsigned(qint64 value, const QString& property)
+{
+    // Identifiers and codes are unsigned 32-bit numbers on the secure server; a
+    // value outside that range would be sent as something else, so it is refused.
+    if (value < 0 || value > qint64(std::numeric_limits<quint32>::max()))
+        throw EQuorvisError(LangStr(5008).arg(value).arg(property).arg(std::numeric_limits<quint32>::max()));
+}
+
+quint32 StoredUnsigned(qint64 value)
+{
+    if (value < 0 || value > qint64(std::numeric_limits<quint32>::max()))
+        return 0;
+    return quint32(value);
 }

@@ -1,6 +1,7 @@
 #include "TPropertyTable.h"
 
-#include <QLocale>
+#include "TGlobalResourceManager.h"
+#include "TValueText.h"
 
 const TPropertyInfo* TPropertyTable::Find(const QString& name) const
 {
@@ -22,15 +23,22 @@ namespace PropertyValue {
 
 namespace {
 
-[[noreturn]] void Invalid(const QVariant& v, const QString& property, const char* kind)
+// The kinds of value, each with its own message (language strings 5003 to 5007).
+enum class Kind { Integer = 5003, Number = 5004, Boolean = 5005, Money = 5006, Date = 5007 };
+
+[[noreturn]] void Invalid(const QVariant& v, const QString& property, Kind kind)
 {
-    throw EQuorvisError(QStringLiteral("'%1' is not a valid %2 value for %3")
-                            .arg(v.toString(), QString::fromLatin1(kind), property));
+    throw EQuorvisError(LangStr(int(kind)).arg(v.toString(), property));
 }
 
 bool IsText(const QVariant& v)
 {
     return v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray;
+}
+
+bool IsEmpty(const QVariant& v)
+{
+    return !v.isValid() || v.isNull() || (IsText(v) && ValueText::IsBlank(v.toString()));
 }
 
 } // namespace
@@ -44,78 +52,65 @@ QString ToString(const QVariant& v)
 
 qint64 ToInteger(const QVariant& v, const QString& property)
 {
-    if (!v.isValid() || v.isNull())
+    if (IsEmpty(v))
         return 0;
     if (v.typeId() == qMetaTypeId<TMoney>())
         return v.value<TMoney>().Units() / TMoney::Scale;
     if (IsText(v)) {
-        const QString t = v.toString().trimmed();
-        if (t.isEmpty())
-            return 0;
-        bool ok = false;
-        const qint64 n = t.toLongLong(&ok);
-        if (!ok)
-            Invalid(v, property, "integer");
-        return n;
+        const auto n = ValueText::Integer(v.toString());
+        if (!n)
+            Invalid(v, property, Kind::Integer);
+        return *n;
     }
     bool ok = false;
     const qint64 n = v.toLongLong(&ok);
     if (!ok)
-        Invalid(v, property, "integer");
+        Invalid(v, property, Kind::Integer);
     return n;
 }
 
 double ToFloat(const QVariant& v, const QString& property)
 {
-    if (!v.isValid() || v.isNull())
+    if (IsEmpty(v))
         return 0.0;
     if (v.typeId() == qMetaTypeId<TMoney>())
         return v.value<TMoney>().ToDouble();
     if (IsText(v)) {
-        const QString t = v.toString().trimmed();
-        if (t.isEmpty())
-            return 0.0;
-        bool ok = false;
-        const double d = QLocale::c().toDouble(t, &ok);
-        if (!ok)
-            Invalid(v, property, "number");
-        return d;
+        const auto d = ValueText::Float(v.toString());
+        if (!d)
+            Invalid(v, property, Kind::Number);
+        return *d;
     }
     bool ok = false;
     const double d = v.toDouble(&ok);
     if (!ok)
-        Invalid(v, property, "number");
+        Invalid(v, property, Kind::Number);
     return d;
 }
 
 bool ToBoolean(const QVariant& v, const QString& property)
 {
-    if (!v.isValid() || v.isNull())
+    if (IsEmpty(v))
         return false;
     if (IsText(v)) {
-        const QString t = v.toString().trimmed().toLower();
-        if (t.isEmpty() || t == u"0" || t == u"false" || t == u"no" || t == u"f" || t == u"n")
-            return false;
-        if (t == u"1" || t == u"true" || t == u"yes" || t == u"t" || t == u"y" || t == u"-1")
-            return true;
-        Invalid(v, property, "yes/no");
+        const auto b = ValueText::Boolean(v.toString());
+        if (!b)
+            Invalid(v, property, Kind::Boolean);
+        return *b;
     }
     return v.toBool();
 }
 
 TMoney ToMoney(const QVariant& v, const QString& property)
 {
-    if (!v.isValid() || v.isNull())
+    if (IsEmpty(v))
         return TMoney();
     if (v.typeId() == qMetaTypeId<TMoney>())
         return v.value<TMoney>();
     if (IsText(v)) {
-        const QString t = v.toString().trimmed();
-        if (t.isEmpty())
-            return TMoney();
-        const auto m = TMoney::Parse(t);
+        const auto m = ValueText::Money(v.toString());
         if (!m)
-            Invalid(v, property, "money");
+            Invalid(v, property, Kind::Money);
         return *m;
     }
     if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
@@ -125,21 +120,14 @@ TMoney ToMoney(const QVariant& v, const QString& property)
 
 QDateTime ToDateTime(const QVariant& v, const QString& property)
 {
-    if (!v.isValid() || v.isNull())
+    if (IsEmpty(v))
         return QDateTime();
     if (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate)
         return v.toDateTime();
-    const QString t = v.toString().trimmed();
-    if (t.isEmpty())
-        return QDateTime();
-    QDateTime dt = QDateTime::fromString(t, Qt::ISODate);
-    if (!dt.isValid())
-        dt = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!dt.isValid())
-        dt = QDateTime(QDate::fromString(t, Qt::ISODate), QTime(0, 0));
-    if (!dt.isValid())
-        Invalid(v, property, "date");
-    return dt;
+    const auto dt = ValueText::DateTime(v.toString());
+    if (!dt)
+        Invalid(v, property, Kind::Date);
+    return *dt;
 }
 
 } // namespace PropertyValue

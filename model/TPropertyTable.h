@@ -34,7 +34,9 @@ struct TPropertyInfo
 class TPropertyTable
 {
 public:
+    TPropertyTable() = default;
     TPropertyTable(std::initializer_list<TPropertyInfo> properties) : m_properties(properties) {}
+    void Append(TPropertyInfo property) { m_properties.append(std::move(property)); }
     const QList<TPropertyInfo>& Properties() const { return m_properties; }
     const TPropertyInfo* Find(const QString& name) const;
     QStringList Names() const;

@@ -20,8 +20,11 @@ using TFieldList = QList<TFieldListEntry>;
 // What the import and export templates know of one record class: its published
 // properties and its importable and exportable field lists, found by the class
 // name ("TProduct"). Record classes of each subsystem register themselves
-// explicitly (a subsystem's Register...RecordClasses function, called at start);
+// explicitly (a subsystem's Register...RecordClasses function, called at start
+// through RegisterRecordClasses, from every program's main);
 // nothing registers itself behind the program's back.
+class TRecordDeclaration;
+
 struct TRecordClass
 {
     QString name;
@@ -29,6 +32,8 @@ struct TRecordClass
     // Each clears the list and fills it; empty when the class has no such list.
     void (*getImportFields)(TFieldList& list) = nullptr;
     void (*getExportFields)(TFieldList& list) = nullptr;
+    // The class's declared columns and their table (RecordClassOf).
+    const TRecordDeclaration* declaration = nullptr;
 
     TFieldList ImportFields() const;
     TFieldList ExportFields() const;

@@ -4,6 +4,7 @@
 #include "TDataSet.h"
 #include "TDatabase.h"
 #include "TSchemaSnapshot.h"
+#include "TGlobalResourceManager.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -606,7 +607,7 @@ void CreateCurrentSchema(TDatabase& db)
 void CreateNewStore(const QString& fileName)
 {
     if (QFileInfo::exists(fileName))
-        throw EQuorvisError(QStringLiteral("A store file already exists: %1").arg(fileName));
+        throw EQuorvisError(LangStr(5012).arg(fileName));
     // Built under a temporary name and renamed when complete, so that a failure
     // leaves no half-made store behind.
     const QString partial = fileName + QStringLiteral(".partial");
@@ -633,7 +634,7 @@ void CreateNewStore(const QString& fileName)
     }
     if (!QFile::rename(partial, fileName)) {
         removePartial();
-        throw EQuorvisError(QStringLiteral("The store file could not be written: %1").arg(fileName));
+        throw EQuorvisError(LangStr(5013).arg(fileName));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "TDataSet.h"
 
+#include "TValueText.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -56,29 +58,6 @@ bool IsText(const QVariant& v)
     return v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray;
 }
 
-std::optional<bool> BooleanFromText(const QString& text)
-{
-    const QString t = text.trimmed().toLower();
-    if (t.isEmpty() || t == u"0" || t == u"false" || t == u"f" || t == u"no" || t == u"n")
-        return false;
-    if (t == u"1" || t == u"true" || t == u"t" || t == u"yes" || t == u"y" || t == u"-1")
-        return true;
-    return std::nullopt;
-}
-
-QDateTime DateTimeFromText(const QString& text)
-{
-    const QString t = text.trimmed();
-    for (const QString& format : {QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"), QStringLiteral("yyyy-MM-dd HH:mm:ss"),
-                                  QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"), QStringLiteral("yyyy-MM-ddTHH:mm:ss"),
-                                  QStringLiteral("yyyy-MM-dd HH:mm"), QStringLiteral("yyyy-MM-dd")}) {
-        const QDateTime dt = QDateTime::fromString(t, format);
-        if (dt.isValid())
-            return dt;
-    }
-    return QDateTime();
-}
-
 } // namespace
 
 QVariant ToStorage(TFieldType type, const QVariant& value, const QString& fieldName)
@@ -106,11 +85,10 @@ QVariant ToStorage(TFieldType type, const QVariant& value, const QString& fieldN
             const QString t = value.toString().trimmed();
             if (t.isEmpty())
                 return QVariant();
-            bool ok = false;
-            const qint64 n = t.toLongLong(&ok);
-            if (!ok)
+            const auto n = ValueText::Integer(t);
+            if (!n)
                 Invalid(value, fieldName, "integer");
-            return QVariant(n);
+            return QVariant(*n);
         }
         bool ok = false;
         const qint64 n = value.toLongLong(&ok);
@@ -125,11 +103,10 @@ QVariant ToStorage(TFieldType type, const QVariant& value, const QString& fieldN
             const QString t = value.toString().trimmed();
             if (t.isEmpty())
                 return QVariant();
-            bool ok = false;
-            const double d = QLocale::c().toDouble(t, &ok);
-            if (!ok)
+            const auto d = ValueText::Float(t);
+            if (!d)
                 Invalid(value, fieldName, "floating point");
-            return QVariant(d);
+            return QVariant(*d);
         }
         bool ok = false;
         const double d = value.toDouble(&ok);
@@ -144,7 +121,7 @@ QVariant ToStorage(TFieldType type, const QVariant& value, const QString& fieldN
             const QString t = value.toString().trimmed();
             if (t.isEmpty())
                 return QVariant();
-            const auto m = TMoney::Parse(t);
+            const auto m = ValueText::Money(t);
             if (!m)
                 Invalid(value, fieldName, "currency");
             return QVariant(m->Units());
@@ -159,7 +136,7 @@ QVariant ToStorage(TFieldType type, const QVariant& value, const QString& fieldN
     }
     case TFieldType::Boolean: {
         if (IsText(value)) {
-            const auto b = BooleanFromText(value.toString());
+            const auto b = ValueText::Boolean(value.toString());
             if (!b)
                 Invalid(value, fieldName, "Boolean");
             return QVariant(qint64(*b ? 1 : 0));
@@ -174,10 +151,10 @@ QVariant ToStorage(TFieldType type, const QVariant& value, const QString& fieldN
         const QString t = value.toString().trimmed();
         if (t.isEmpty())
             return QVariant();
-        const QDateTime dt = DateTimeFromText(t);
-        if (!dt.isValid())
+        const auto dt = ValueText::DateTime(t);
+        if (!dt)
             Invalid(value, fieldName, "date");
-        return QVariant(DateTimeText(dt));
+        return QVariant(DateTimeText(*dt));
     }
     case TFieldType::Blob:
         return QVariant(value.toByteArray());
@@ -204,7 +181,7 @@ QVariant FromStorage(TFieldType type, const QVariant& raw)
         return QVariant(raw.toDouble());
     case TFieldType::Currency:
         if (raw.typeId() == QMetaType::QString) {
-            const auto m = TMoney::Parse(raw.toString());
+            const auto m = ValueText::Money(raw.toString());
             return m ? QVariant::fromValue(*m) : QVariant();
         }
         if (raw.typeId() == QMetaType::Double)
@@ -212,12 +189,12 @@ QVariant FromStorage(TFieldType type, const QVariant& raw)
         return QVariant::fromValue(TMoney::FromUnits(raw.toLongLong()));
     case TFieldType::Boolean:
         if (raw.typeId() == QMetaType::QString)
-            return QVariant(BooleanFromText(raw.toString()).value_or(false));
+            return QVariant(ValueText::Boolean(raw.toString()).value_or(false));
         return QVariant(raw.toLongLong() != 0);
     case TFieldType::DateTime:
         if (raw.typeId() == QMetaType::QString) {
-            const QDateTime dt = DateTimeFromText(raw.toString());
-            return dt.isValid() ? QVariant(dt) : QVariant();
+            const auto dt = ValueText::DateTime(raw.toString());
+            return dt ? QVariant(*dt) : QVariant();
         }
         return QVariant();
     case TFieldType::Blob:
@@ -310,11 +287,10 @@ qint64 TField::AsLargeInt() const
         const QString t = raw.toString().trimmed();
         if (t.isEmpty())
             return 0;
-        bool ok = false;
-        const qint64 n = t.toLongLong(&ok);
-        if (!ok)
+        const auto n = ValueText::Integer(t);
+        if (!n)
             throw EDatabaseError(QStringLiteral("'%1' is not a valid integer value for field '%2'").arg(t, FieldName()));
-        return n;
+        return *n;
     }
     if (raw.typeId() == QMetaType::Double)
         return qint64(std::llround(raw.toDouble()));
@@ -332,11 +308,10 @@ double TField::AsFloat() const
         const QString t = raw.toString().trimmed();
         if (t.isEmpty())
             return 0.0;
-        bool ok = false;
-        const double d = QLocale::c().toDouble(t, &ok);
-        if (!ok)
+        const auto d = ValueText::Float(t);
+        if (!d)
             throw EDatabaseError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(t, FieldName()));
-        return d;
+        return *d;
     }
     return raw.toDouble();
 }
@@ -362,7 +337,7 @@ TMoney TField::AsCurrency() const
             const QString t = raw.toString().trimmed();
             if (t.isEmpty())
                 return TMoney();
-            const auto m = TMoney::Parse(t);
+            const auto m = ValueText::Money(t);
             if (!m)
                 throw EDatabaseError(QStringLiteral("'%1' is not a valid currency value for field '%2'").arg(t, FieldName()));
             return *m;
@@ -737,8 +712,16 @@ void TDataSet::Post()
 {
     if (m_state == TDataSetState::Edit) {
         const qint64 key = m_keys[size_t(m_pos)];
-        if (m_assigned.contains(true))
-            UpdateRow(key, m_buffer, m_assigned);
+        if (m_assigned.contains(true)) {
+            try {
+                UpdateRow(key, m_buffer, m_assigned);
+            } catch (...) {
+                // A refused change is dropped: left in edit state, the dataset
+                // would refuse every later move and lookup with the same error.
+                Cancel();
+                throw;
+            }
+        }
         m_state = TDataSetState::Browse;
         m_buffer.clear();
         m_rowKey = m_viewKey = -1;
@@ -750,7 +733,13 @@ void TDataSet::Post()
         throw EDatabaseError(QStringLiteral("%1: Dataset not in edit or insert mode").arg(Name()));
 
     const bool wasCurrent = m_loaded && !StructureChangedElsewhere();
-    const qint64 key = InsertRow(m_buffer, m_assigned);
+    qint64 key = -1;
+    try {
+        key = InsertRow(m_buffer, m_assigned);
+    } catch (...) {
+        Cancel();
+        throw;
+    }
     m_insertKey->id = key;
     m_currentKey = m_insertKey;
     m_insertKey.reset();
@@ -972,7 +961,7 @@ QString TTable::OrderBy() const
 
 std::vector<qint64> TTable::LoadKeys()
 {
-    TStatement& s = Database().Cached(QStringLiteral("SELECT rowid FROM ") + m_quotedTable + Where() + OrderBy());
+    auto s = Database().Cached(QStringLiteral("SELECT rowid FROM ") + m_quotedTable + Where() + OrderBy());
     s.BindAll(m_filterValues);
     std::vector<qint64> keys;
     while (s.Step())
@@ -983,7 +972,7 @@ std::vector<qint64> TTable::LoadKeys()
 
 QVector<QVariant> TTable::FetchRow(qint64 key)
 {
-    TStatement& s = Database().Cached(m_fetchSql);
+    auto s = Database().Cached(m_fetchSql);
     s.Bind(1, key);
     QVector<QVariant> row;
     if (s.Step()) {
@@ -1002,7 +991,7 @@ QVector<QVector<QVariant>> TTable::FetchRows(const std::vector<qint64>& keys)
     constexpr int BatchSize = 32;
     QHash<qint64, QVector<QVariant>> found;
     for (size_t first = 0; first < keys.size(); first += BatchSize) {
-        TStatement& s = Database().Cached(m_fetchManySql);
+        auto s = Database().Cached(m_fetchManySql);
         for (int i = 0; i < BatchSize; ++i)
             s.Bind(i + 1, first + size_t(i) < keys.size() ? QVariant(keys[first + size_t(i)]) : QVariant());
         while (s.Step()) {
@@ -1047,7 +1036,7 @@ qint64 TTable::InsertRow(const QVector<QVariant>& values, const QVector<bool>& a
                 + QStringLiteral(") VALUES (") + marks.join(u", ") + u')';
         it = m_insertSql.insert(mask, sql);
     }
-    TStatement& s = Database().Cached(it.value());
+    auto s = Database().Cached(it.value());
     s.Execute(bound);
     Database().TouchTable(m_tableKey);
     return Database().LastInsertRowId();
@@ -1064,7 +1053,7 @@ void TTable::UpdateRow(qint64 key, const QVector<QVariant>& values, const QVecto
         sets.append(m_quotedColumns[i] + QStringLiteral(" = ?%1").arg(bound.size()));
     }
     bound.append(key);
-    TStatement& s = Database().Cached(QStringLiteral("UPDATE ") + m_quotedTable + QStringLiteral(" SET ")
+    auto s = Database().Cached(QStringLiteral("UPDATE ") + m_quotedTable + QStringLiteral(" SET ")
                                       + sets.join(u", ") + QStringLiteral(" WHERE rowid = ?%1").arg(bound.size()));
     s.Execute(bound);
     Database().TouchData();
@@ -1121,7 +1110,7 @@ qint64 TTable::FindRow(const QList<int>& fields, const QVariantList& values, TLo
     QString where = terms.join(QStringLiteral(" AND "));
     if (filterCount > 0 || !m_filter.isEmpty())
         where = u'(' + m_filter + QStringLiteral(") AND ") + where;
-    TStatement& s = Database().Cached(QStringLiteral("SELECT rowid FROM ") + m_quotedTable + QStringLiteral(" WHERE ")
+    auto s = Database().Cached(QStringLiteral("SELECT rowid FROM ") + m_quotedTable + QStringLiteral(" WHERE ")
                                       + where + OrderBy() + QStringLiteral(" LIMIT 1"));
     s.BindAll(bound);
     const qint64 key = s.Step() ? s.Int64(0) : -1;

@@ -228,7 +228,7 @@ void TDatabase::Exec(const QString& sql, const QVariantList& values)
 
 QVariant TDatabase::Scalar(const QString& sql, const QVariantList& values)
 {
-    TStatement& statement = Cached(sql);
+    auto statement = Cached(sql);
     statement.BindAll(values);
     QVariant value;
     if (statement.Step())
@@ -237,18 +237,40 @@ QVariant TDatabase::Scalar(const QString& sql, const QVariantList& values)
     return value;
 }
 
-TStatement& TDatabase::Cached(const QString& sql)
+TStatementLease TDatabase::Cached(const QString& sql)
 {
-    auto it = m_cache.find(sql);
-    if (it == m_cache.end())
-        it = m_cache.insert(sql, std::make_shared<TStatement>(*this, sql));
-    it.value()->Reset();
-    return *it.value();
+    std::vector<std::shared_ptr<TStatement>>& statements = m_cache[sql];
+    for (const std::shared_ptr<TStatement>& statement : statements)
+        if (!statement->m_leased)
+            return TStatementLease(statement);
+    statements.push_back(std::make_shared<TStatement>(*this, sql));
+    return TStatementLease(statements.back());
+}
+
+TStatementLease::TStatementLease(std::shared_ptr<TStatement> statement)
+    : m_statement(std::move(statement))
+{
+    m_statement->Reset();
+    m_statement->m_leased = true;
+}
+
+TStatementLease::~TStatementLease()
+{
+    if (!m_statement)
+        return;
+    // Reset at once: a statement left part-way through its rows would keep a
+    // read transaction open on the file.
+    try {
+        m_statement->Reset();
+    } catch (...) {
+        // A failed reset has already reported its error to the statement's user.
+    }
+    m_statement->m_leased = false;
 }
 
 bool TDatabase::TableExists(const QString& table)
 {
-    TStatement& s = Cached(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
+    auto s = Cached(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
     s.Bind(1, table);
     const bool found = s.Step();
     s.Reset();

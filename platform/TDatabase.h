@@ -8,11 +8,13 @@
 #include <QVariantList>
 
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 class TDatabase;
+class TStatementLease;
 
 // One prepared SQLite statement. Values are always bound, never spliced into
 // the text. Columns come back as raw storage values: qint64, double, QString,
@@ -43,7 +45,10 @@ public:
     const QString& Sql() const { return m_sql; }
 
 private:
+    friend class TDatabase;
+    friend class TStatementLease;
     TDatabase& m_db;
+    bool m_leased = false; // handed out by TDatabase::Cached and not yet given back
     sqlite3_stmt* m_stmt = nullptr;
     QString m_sql;
 };
@@ -70,8 +75,11 @@ public:
     void Exec(const QString& sql, const QVariantList& values = {});
     // Runs a statement and returns the first column of its first row (null when none).
     QVariant Scalar(const QString& sql, const QVariantList& values = {});
-    // A statement prepared once per database and reused; reset before it is handed out.
-    TStatement& Cached(const QString& sql);
+    // A statement prepared once per database and reused. The lease gives it
+    // back (reset) when it ends; a use nested inside another use of the same
+    // SQL (a recursive walk) gets a statement of its own, so the outer walk
+    // keeps its place.
+    TStatementLease Cached(const QString& sql);
 
     bool TableExists(const QString& table);
     struct ColumnInfo {
@@ -115,7 +123,36 @@ private:
     quint64 m_globalVersion = 1;
     quint64 m_dataVersion = 1;
     QHash<QString, quint64> m_tableVersions;
-    QHash<QString, std::shared_ptr<TStatement>> m_cache;
+    QHash<QString, std::vector<std::shared_ptr<TStatement>>> m_cache;
+};
+
+// A cached statement on loan; see TDatabase::Cached.
+class TStatementLease
+{
+public:
+    explicit TStatementLease(std::shared_ptr<TStatement> statement);
+    ~TStatementLease();
+    TStatementLease(TStatementLease&& other) noexcept = default;
+    TStatementLease(const TStatementLease&) = delete;
+    TStatementLease& operator=(const TStatementLease&) = delete;
+    TStatementLease& operator=(TStatementLease&&) = delete;
+
+    TStatement& operator*() const { return *m_statement; }
+    TStatement* operator->() const { return m_statement.get(); }
+
+    void Bind(int index, const QVariant& value) { m_statement->Bind(index, value); }
+    void BindAll(const QVariantList& values) { m_statement->BindAll(values); }
+    bool Step() { return m_statement->Step(); }
+    void Reset() { m_statement->Reset(); }
+    void Execute(const QVariantList& values = {}) { m_statement->Execute(values); }
+    QVariant Value(int column) const { return m_statement->Value(column); }
+    qint64 Int64(int column) const { return m_statement->Int64(column); }
+    bool IsNull(int column) const { return m_statement->IsNull(column); }
+    int ColumnCount() const { return m_statement->ColumnCount(); }
+    QString ColumnName(int column) const { return m_statement->ColumnName(column); }
+
+private:
+    std::shared_ptr<TStatement> m_statement;
 };
 
 // RAII transaction: rolled back unless Commit was called.

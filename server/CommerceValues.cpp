@@ -3,26 +3,8 @@
 #include "EQuorvisError.h"
 #include "TGlobalResourceManager.h"
 
-#include <limits>
 
 namespace CommerceValues {
-
-quint32 CheckedUnsigned(qint64 value, const char* property)
-{
-    if (value < 0 || value > qint64(std::numeric_limits<quint32>::max()))
-        throw EQuorvisError(QStringLiteral("%1 is not a valid value for %2: it must be a whole number from 0 to %3.")
-                                .arg(value)
-                                .arg(QString::fromLatin1(property))
-                                .arg(std::numeric_limits<quint32>::max()));
-    return quint32(value);
-}
-
-quint32 StoredUnsigned(qint64 value)
-{
-    if (value < 0 || value > qint64(std::numeric_limits<quint32>::max()))
-        return 0;
-    return quint32(value);
-}
 
 void CheckPercentage(double percent)
 {

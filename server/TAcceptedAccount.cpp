@@ -1,23 +1,26 @@
 #include "TAcceptedAccount.h"
 
-QString TAcceptedAccount::AccountName() const { return GetString(QStringLiteral("AccountName")); }
-void TAcceptedAccount::SetAccountName(const QString& value) { SetValue(QStringLiteral("AccountName"), value); }
+namespace {
 
-const TPropertyTable& TAcceptedAccount::Properties() const
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
 {
-    return PropertyTable();
+    Columns() : TRecordDeclaration("TAcceptedAccount", "AcceptedAccount") {}
+    // Accounts are imported by their name alone, which must be mapped.
+    TColumn<QString> AccountName{this, "AccountName", "AccountName", P::String, Import | Required};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
 }
 
-const TPropertyTable& TAcceptedAccount::PropertyTable()
-{
-    static const TPropertyTable table{
-        Published("AccountName", TPropertyType::String, &TAcceptedAccount::AccountName, &TAcceptedAccount::SetAccountName),
-    };
-    return table;
-}
+} // namespace
 
-void TAcceptedAccount::GetImportFields(TFieldList& list)
-{
-    list.clear();
-    list.append({QStringLiteral("AccountName"), 1});
-}
+const TRecordDeclaration& TAcceptedAccount::Declaration() { return Cols(); }
+
+QString TAcceptedAccount::AccountName() const { return Read(Cols().AccountName); }
+void TAcceptedAccount::SetAccountName(const QString& value) { Write(Cols().AccountName, value); }

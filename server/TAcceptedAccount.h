@@ -1,19 +1,16 @@
 #pragma once
 
-#include "TItem.h"
-#include "TRecordClasses.h"
+#include "TRecordDeclaration.h"
 
 // An account the shop's customers may pay on: a row of "AcceptedAccount".
-class TAcceptedAccount : public TItem
+class TAcceptedAccount : public TRecord<TAcceptedAccount>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     QString AccountName() const;
     void SetAccountName(const QString& value);
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
     // What an import may fill: the account name, which it cannot do without.
-    static void GetImportFields(TFieldList& list);
 };

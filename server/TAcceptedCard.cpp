@@ -1,17 +1,25 @@
 #include "TAcceptedCard.h"
 
-QString TAcceptedCard::CardName() const { return GetString(QStringLiteral("CardName")); }
-void TAcceptedCard::SetCardName(const QString& value) { SetValue(QStringLiteral("CardName"), value); }
+namespace {
 
-const TPropertyTable& TAcceptedCard::Properties() const
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
 {
-    return PropertyTable();
+    Columns() : TRecordDeclaration("TAcceptedCard", "AcceptedCard") {}
+    TColumn<QString> CardName{this, "CardName", "CardName", P::String};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
 }
 
-const TPropertyTable& TAcceptedCard::PropertyTable()
-{
-    static const TPropertyTable table{
-        Published("CardName", TPropertyType::String, &TAcceptedCard::CardName, &TAcceptedCard::SetCardName),
-    };
-    return table;
-}
+} // namespace
+
+const TRecordDeclaration& TAcceptedCard::Declaration() { return Cols(); }
+
+QString TAcceptedCard::CardName() const { return Read(Cols().CardName); }
+void TAcceptedCard::SetCardName(const QString& value) { Write(Cols().CardName, value); }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "TItem.h"
+#include "TRecordDeclaration.h"
 
 // A card type offered with manual card processing: a row of "AcceptedCard".
-class TAcceptedCard : public TItem
+class TAcceptedCard : public TRecord<TAcceptedCard>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     QString CardName() const;
     void SetCardName(const QString& value);
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
 };

@@ -1,6 +1,7 @@
 // The application object's accessors for the commerce settings.
 
 #include "TApp.h"
+#include "TGlobalResourceManager.h"
 
 #include "TAcceptedAccounts.h"
 #include "TAcceptedCards.h"
@@ -44,6 +45,6 @@ TRef<TAcceptedCards> TApp::AcceptedCards()
 {
     // Not cached: every caller gets its own cursor over the table.
     if (!IsOpen())
-        throw EDatabaseError(QStringLiteral("No website is open"));
+        throw EDatabaseError(LangStr(5000));
     return TRef<TAcceptedCards>(new TAcceptedCards(OpenSharedTable(QStringLiteral("AcceptedCard"))));
 }

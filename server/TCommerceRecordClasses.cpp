@@ -6,16 +6,15 @@
 #include "TMerchant.h"
 #include "TPaymentMethod.h"
 #include "TPromotion.h"
-#include "TRecordClasses.h"
 #include "TTax.h"
 
 void RegisterCommerceRecordClasses()
 {
-    TRecordClasses::Register({QStringLiteral("TMerchant"), &TMerchant::PropertyTable()});
-    TRecordClasses::Register({QStringLiteral("TFreightRange"), &TFreightRange::PropertyTable()});
-    TRecordClasses::Register({QStringLiteral("TPromotion"), &TPromotion::PropertyTable()});
-    TRecordClasses::Register({QStringLiteral("TTax"), &TTax::PropertyTable()});
-    TRecordClasses::Register({QStringLiteral("TPaymentMethod"), &TPaymentMethod::PropertyTable()});
-    TRecordClasses::Register({QStringLiteral("TAcceptedCard"), &TAcceptedCard::PropertyTable()});
-    TRecordClasses::Register({QStringLiteral("TAcceptedAccount"), &TAcceptedAccount::PropertyTable(), &TAcceptedAccount::GetImportFields});
+    TRecordClasses::Register(RecordClassOf<TMerchant>());
+    TRecordClasses::Register(RecordClassOf<TFreightRange>());
+    TRecordClasses::Register(RecordClassOf<TPromotion>());
+    TRecordClasses::Register(RecordClassOf<TTax>());
+    TRecordClasses::Register(RecordClassOf<TPaymentMethod>());
+    TRecordClasses::Register(RecordClassOf<TAcceptedCard>());
+    TRecordClasses::Register(RecordClassOf<TAcceptedAccount>());
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "TItem.h"
+#include "TRecordDeclaration.h"
 
 // One freight range: a row of "FreightModeRanges". Which bounds and values a
 // range uses depends on its mode (TFreightModes).
-class TFreightRange : public TItem
+class TFreightRange : public TRecord<TFreightRange>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     quint32 ModeType() const;
     void SetModeType(qint64 value);
@@ -43,6 +43,5 @@ public:
 
     void Delete();
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
 };

@@ -23,7 +23,7 @@ TRef<TFreightRange> TFreightRanges::Add()
 void TFreightRanges::CheckNewRange(const TFreightRangeEntry& entry)
 {
     if (!DataSet())
-        throw EDatabaseError(QStringLiteral("No website is open"));
+        throw EDatabaseError(LangStr(5000));
     const TFreightRangeKind kind = TFreightModes::RangeKind(int(entry.mode));
     if ((kind == TFreightRangeKind::Amount || kind == TFreightRangeKind::Percentage) && entry.upper < entry.lower)
         Refuse(864, TMessenger::Kind::Information);
@@ -54,7 +54,7 @@ TRef<TFreightRange> TFreightRanges::AddRange(const TFreightRangeEntry& entry)
 {
     const TFreightRangeKind kind = TFreightModes::RangeKind(int(entry.mode));
     if (kind == TFreightRangeKind::None)
-        throw EQuorvisError(QStringLiteral("Freight mode %1 has no ranges.").arg(entry.mode));
+        throw EQuorvisError(LangStr(5002).arg(entry.mode));
     CheckNewRange(entry);
     TRef<TFreightRange> range = Add();
     try {

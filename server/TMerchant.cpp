@@ -3,12 +3,71 @@
 #include "CommerceValues.h"
 #include "TApp.h"
 #include "TGlobalResourceManager.h"
+#include "TValueText.h"
 
 #include <limits>
 
 namespace {
 
-const QString MerchantIDColumn = QStringLiteral("MerchantID");
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
+{
+    Columns() : TRecordDeclaration("TMerchant", "MerchantSettings") {}
+    TColumn<qint64> ID{this, "ID", "MerchantID", P::Unsigned, Unpublished};
+    TPublished IDProperty{this, "ID", "MerchantID", P::Unsigned, &TMerchant::ID, &TMerchant::SetID};
+    TColumn<QString> Name{this, "Name", "MerchantName", P::String};
+    TColumn<QString> ContactName{this, "ContactName", "ContactName", P::String};
+    TColumn<QString> Address{this, "Address", "Address", P::String};
+    TColumn<QString> City{this, "City", "MerchantCity", P::String};
+    TColumn<QString> Postcode{this, "Postcode", "MerchantZipCode", P::String};
+    TColumn<QString> Phone{this, "Phone", "Phone", P::String};
+    TColumn<QString> Fax{this, "Fax", "Fax", P::String};
+    TColumn<QString> EmailAddress{this, "EmailAddress", "EmailAddress", P::String};
+    TColumn<QString> WebPage{this, "WebPage", "MainURL", P::String};
+    TColumn<QString> Description{this, "Description", "DetailedMercDesc", P::String};
+    TColumn<bool> Active{this, "Active", "SecureServerActive", P::Boolean};
+    TColumn<QString> Disclaimer{this, "Disclaimer", "Disclaimer", P::String};
+    TColumn<QString> AdditionalInstruction{this, "AdditionalInstruction", "InstructTitle", P::String};
+    TColumn<QString> BGColor{this, "BGColor", "ChkoutBkColor", P::String};
+    TColumn<quint32> LanguageID{this, "LanguageID", "LanguageID", P::Unsigned};
+    TColumn<quint32> StateID{this, "StateID", "StateID", P::Unsigned};
+    TColumn<quint32> CountryID{this, "CountryID", "CountryID", P::Unsigned};
+    TColumn<quint32> CurrencyID{this, "CurrencyID", "DefaultCurrency", P::Unsigned};
+    TPublished CountryName{this, "CountryName", nullptr, P::String, &TMerchant::CountryName};
+    TColumn<bool> AcceptLocalOrders{this, "AcceptLocalOrders", "AcceptLocal", P::Boolean};
+    TColumn<bool> AcceptDomesticOrders{this, "AcceptDomesticOrders", "AcceptInterstate", P::Boolean};
+    TColumn<bool> AcceptInternationalOrders{this, "AcceptInternationalOrders", "AcceptInternational", P::Boolean};
+    TColumn<int> FreightMode{this, "FreightMode", "DefaultFreightMode", P::Integer};
+    TColumn<TMoney> InitialLocalFreight{this, "InitialLocalFreight", "InitialFreightCharge", P::Currency};
+    TColumn<TMoney> InitialDomesticFreight{this, "InitialDomesticFreight", "InitialInterstateFreight", P::Currency};
+    TColumn<TMoney> InitialInternationalFreight{this, "InitialInternationalFreight", "InitialOverseasFreight", P::Currency};
+    TColumn<double> TaxOnFreightDomestic{this, "TaxOnFreightDomestic", "DomFreightTax", P::Float};
+    TColumn<double> TaxOnFreightInternational{this, "TaxOnFreightInternational", "IntFreightTax", P::Float};
+    TColumn<bool> ShowPriceExTax{this, "ShowPriceExTax", "ShowPriceExTax", P::Boolean};
+    TColumn<bool> ShowPriceIncTax{this, "ShowPriceIncTax", "ShowPriceIncTax", P::Boolean};
+    TColumn<bool> ShowTaxAmount{this, "ShowTaxAmount", "ShowTaxAmt", P::Boolean};
+    TColumn<bool> ShowTaxPercent{this, "ShowTaxPercent", "ShowTaxPercent", P::Boolean};
+    TColumn<bool> ServerUpdated{this, "ServerUpdated", "ServerUpdated", P::Boolean};
+    TColumn<QString> TitleColor{this, "TitleColor", "TitleColor", P::String};
+    TColumn<QString> TitleFontColor{this, "TitleFontColor", "TitleFontColor", P::String};
+    TColumn<QString> CellColor{this, "CellColor", "CellColor", P::String};
+    TColumn<QString> CellFontCOlor{this, "CellFontCOlor", "CellFontColor", P::String};
+    // Read through CartTitleText, which gives the default title for a blank text.
+    TColumn<QString> CartTitleText{this, "CartTitleText", "CartTitleText", P::String, Unpublished};
+    TPublished CartTitleProperty{this, "CartTitleText", "CartTitleText", P::String, &TMerchant::CartTitleText,
+                                 &TMerchant::SetCartTitleText};
+    TColumn<bool> BriefDescInSearch{this, "BriefDescInSearch", "BriefDescInSearch", P::Boolean};
+    TColumn<QString> BriefDescription{this, "BriefDescription", "BriefMerchantDesc", P::String};
+    TColumn<QString> KeywordsMetaTags{this, "KeywordsMetaTags", "KeywordsMetatags", P::String};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
+}
 
 // Puts the cursor on the merchant row. A store whose row has gone missing gets
 // it back with the settings of a new website, so that the merchant can fill it
@@ -24,7 +83,7 @@ std::shared_ptr<TDataSet> AtMerchantRow(std::shared_ptr<TDataSet> table)
 } // namespace
 
 TMerchant::TMerchant(std::shared_ptr<TDataSet> table)
-    : TItem(AtMerchantRow(std::move(table)))
+    : TRecord(AtMerchantRow(std::move(table)))
 {
 }
 
@@ -38,7 +97,7 @@ quint32 TMerchant::ID() const
     // The account number names the build folder and every server request; a
     // damaged value read as 0 would quietly register a second account, so it is
     // reported instead. Only an empty value means "no account yet".
-    const TField field = Field(MerchantIDColumn);
+    const TField field = Field(Cols().ID.Name());
     const QVariant raw = DataSet()->RawValue(field.Index());
     if (!raw.isValid() || raw.isNull())
         return 0;
@@ -59,65 +118,61 @@ quint32 TMerchant::ID() const
         const QString text = raw.toString().trimmed();
         if (text.isEmpty())
             return 0;
-        value = text.toLongLong(&ok);
+        const auto number = ValueText::Integer(text);
+        ok = number.has_value();
+        value = number.value_or(-1);
         break;
     }
     }
     if (!ok || value < 0 || value > qint64(std::numeric_limits<quint32>::max()))
-        throw EQuorvisError(QStringLiteral("The merchant ID stored for this website (\"%1\") is not a valid number. "
-                                           "Please enter the merchant ID of your account again in the merchant settings.")
-                                .arg(raw.toString()));
+        throw EQuorvisError(LangStr(5001).arg(raw.toString()));
     return quint32(value);
 }
 
-void TMerchant::SetID(qint64 value)
-{
-    SetValue(MerchantIDColumn, CommerceValues::CheckedUnsigned(value, "ID"));
-}
+void TMerchant::SetID(qint64 value) { Write(Cols().ID, value); }
 
-QString TMerchant::Name() const { return GetString(QStringLiteral("MerchantName")); }
-void TMerchant::SetName(const QString& value) { SetValue(QStringLiteral("MerchantName"), value); }
-QString TMerchant::ContactName() const { return GetString(QStringLiteral("ContactName")); }
-void TMerchant::SetContactName(const QString& value) { SetValue(QStringLiteral("ContactName"), value); }
-QString TMerchant::Address() const { return GetString(QStringLiteral("Address")); }
-void TMerchant::SetAddress(const QString& value) { SetValue(QStringLiteral("Address"), value); }
-QString TMerchant::City() const { return GetString(QStringLiteral("MerchantCity")); }
-void TMerchant::SetCity(const QString& value) { SetValue(QStringLiteral("MerchantCity"), value); }
-QString TMerchant::Postcode() const { return GetString(QStringLiteral("MerchantZipCode")); }
-void TMerchant::SetPostcode(const QString& value) { SetValue(QStringLiteral("MerchantZipCode"), value); }
-QString TMerchant::Phone() const { return GetString(QStringLiteral("Phone")); }
-void TMerchant::SetPhone(const QString& value) { SetValue(QStringLiteral("Phone"), value); }
-QString TMerchant::Fax() const { return GetString(QStringLiteral("Fax")); }
-void TMerchant::SetFax(const QString& value) { SetValue(QStringLiteral("Fax"), value); }
-QString TMerchant::EmailAddress() const { return GetString(QStringLiteral("EmailAddress")); }
-void TMerchant::SetEmailAddress(const QString& value) { SetValue(QStringLiteral("EmailAddress"), value); }
-QString TMerchant::WebPage() const { return GetString(QStringLiteral("MainURL")); }
-void TMerchant::SetWebPage(const QString& value) { SetValue(QStringLiteral("MainURL"), value); }
-QString TMerchant::Description() const { return GetString(QStringLiteral("DetailedMercDesc")); }
-void TMerchant::SetDescription(const QString& value) { SetValue(QStringLiteral("DetailedMercDesc"), value); }
-bool TMerchant::Active() const { return GetBoolean(QStringLiteral("SecureServerActive")); }
-void TMerchant::SetActive(bool value) { SetValue(QStringLiteral("SecureServerActive"), value); }
-QString TMerchant::Disclaimer() const { return GetString(QStringLiteral("Disclaimer")); }
-void TMerchant::SetDisclaimer(const QString& value) { SetValue(QStringLiteral("Disclaimer"), value); }
-QString TMerchant::AdditionalInstruction() const { return GetString(QStringLiteral("InstructTitle")); }
-void TMerchant::SetAdditionalInstruction(const QString& value) { SetValue(QStringLiteral("InstructTitle"), value); }
-QString TMerchant::BGColor() const { return GetString(QStringLiteral("ChkoutBkColor")); }
-void TMerchant::SetBGColor(const QString& value) { SetValue(QStringLiteral("ChkoutBkColor"), value); }
-
-quint32 TMerchant::LanguageID() const { return CommerceValues::StoredUnsigned(GetInteger(QStringLiteral("LanguageID"))); }
-void TMerchant::SetLanguageID(qint64 value) { SetValue(QStringLiteral("LanguageID"), CommerceValues::CheckedUnsigned(value, "LanguageID")); }
-quint32 TMerchant::StateID() const { return CommerceValues::StoredUnsigned(GetInteger(QStringLiteral("StateID"))); }
-void TMerchant::SetStateID(qint64 value) { SetValue(QStringLiteral("StateID"), CommerceValues::CheckedUnsigned(value, "StateID")); }
-quint32 TMerchant::CountryID() const { return CommerceValues::StoredUnsigned(GetInteger(QStringLiteral("CountryID"))); }
-void TMerchant::SetCountryID(qint64 value) { SetValue(QStringLiteral("CountryID"), CommerceValues::CheckedUnsigned(value, "CountryID")); }
-quint32 TMerchant::CurrencyID() const { return CommerceValues::StoredUnsigned(GetInteger(QStringLiteral("DefaultCurrency"))); }
-void TMerchant::SetCurrencyID(qint64 value) { SetValue(QStringLiteral("DefaultCurrency"), CommerceValues::CheckedUnsigned(value, "CurrencyID")); }
+QString TMerchant::Name() const { return Read(Cols().Name); }
+void TMerchant::SetName(const QString& value) { Write(Cols().Name, value); }
+QString TMerchant::ContactName() const { return Read(Cols().ContactName); }
+void TMerchant::SetContactName(const QString& value) { Write(Cols().ContactName, value); }
+QString TMerchant::Address() const { return Read(Cols().Address); }
+void TMerchant::SetAddress(const QString& value) { Write(Cols().Address, value); }
+QString TMerchant::City() const { return Read(Cols().City); }
+void TMerchant::SetCity(const QString& value) { Write(Cols().City, value); }
+QString TMerchant::Postcode() const { return Read(Cols().Postcode); }
+void TMerchant::SetPostcode(const QString& value) { Write(Cols().Postcode, value); }
+QString TMerchant::Phone() const { return Read(Cols().Phone); }
+void TMerchant::SetPhone(const QString& value) { Write(Cols().Phone, value); }
+QString TMerchant::Fax() const { return Read(Cols().Fax); }
+void TMerchant::SetFax(const QString& value) { Write(Cols().Fax, value); }
+QString TMerchant::EmailAddress() const { return Read(Cols().EmailAddress); }
+void TMerchant::SetEmailAddress(const QString& value) { Write(Cols().EmailAddress, value); }
+QString TMerchant::WebPage() const { return Read(Cols().WebPage); }
+void TMerchant::SetWebPage(const QString& value) { Write(Cols().WebPage, value); }
+QString TMerchant::Description() const { return Read(Cols().Description); }
+void TMerchant::SetDescription(const QString& value) { Write(Cols().Description, value); }
+bool TMerchant::Active() const { return Read(Cols().Active); }
+void TMerchant::SetActive(bool value) { Write(Cols().Active, value); }
+QString TMerchant::Disclaimer() const { return Read(Cols().Disclaimer); }
+void TMerchant::SetDisclaimer(const QString& value) { Write(Cols().Disclaimer, value); }
+QString TMerchant::AdditionalInstruction() const { return Read(Cols().AdditionalInstruction); }
+void TMerchant::SetAdditionalInstruction(const QString& value) { Write(Cols().AdditionalInstruction, value); }
+QString TMerchant::BGColor() const { return Read(Cols().BGColor); }
+void TMerchant::SetBGColor(const QString& value) { Write(Cols().BGColor, value); }
+quint32 TMerchant::LanguageID() const { return Read(Cols().LanguageID); }
+void TMerchant::SetLanguageID(qint64 value) { Write(Cols().LanguageID, value); }
+quint32 TMerchant::StateID() const { return Read(Cols().StateID); }
+void TMerchant::SetStateID(qint64 value) { Write(Cols().StateID, value); }
+quint32 TMerchant::CountryID() const { return Read(Cols().CountryID); }
+void TMerchant::SetCountryID(qint64 value) { Write(Cols().CountryID, value); }
+quint32 TMerchant::CurrencyID() const { return Read(Cols().CurrencyID); }
+void TMerchant::SetCurrencyID(qint64 value) { Write(Cols().CurrencyID, value); }
 
 QString TMerchant::CountryName() const
 {
     const QString fallback = QStringLiteral("Australia");
     try {
-        const qint64 countryId = GetInteger(QStringLiteral("CountryID"));
+        const qint64 countryId = CountryID();
         if (!TApp::Exists())
             return fallback;
         TDatabase* common = TApp::Instance().CommonDatabase();
@@ -133,58 +188,58 @@ QString TMerchant::CountryName() const
     }
 }
 
-bool TMerchant::AcceptLocalOrders() const { return GetBoolean(QStringLiteral("AcceptLocal")); }
-void TMerchant::SetAcceptLocalOrders(bool value) { SetValue(QStringLiteral("AcceptLocal"), value); }
-bool TMerchant::AcceptDomesticOrders() const { return GetBoolean(QStringLiteral("AcceptInterstate")); }
-void TMerchant::SetAcceptDomesticOrders(bool value) { SetValue(QStringLiteral("AcceptInterstate"), value); }
-bool TMerchant::AcceptInternationalOrders() const { return GetBoolean(QStringLiteral("AcceptInternational")); }
-void TMerchant::SetAcceptInternationalOrders(bool value) { SetValue(QStringLiteral("AcceptInternational"), value); }
-int TMerchant::FreightMode() const { return int(GetInteger(QStringLiteral("DefaultFreightMode"))); }
-void TMerchant::SetFreightMode(int value) { SetValue(QStringLiteral("DefaultFreightMode"), value); }
-TMoney TMerchant::InitialLocalFreight() const { return GetMoney(QStringLiteral("InitialFreightCharge")); }
-void TMerchant::SetInitialLocalFreight(TMoney value) { SetValue(QStringLiteral("InitialFreightCharge"), QVariant::fromValue(value)); }
-TMoney TMerchant::InitialDomesticFreight() const { return GetMoney(QStringLiteral("InitialInterstateFreight")); }
-void TMerchant::SetInitialDomesticFreight(TMoney value) { SetValue(QStringLiteral("InitialInterstateFreight"), QVariant::fromValue(value)); }
-TMoney TMerchant::InitialInternationalFreight() const { return GetMoney(QStringLiteral("InitialOverseasFreight")); }
-void TMerchant::SetInitialInternationalFreight(TMoney value) { SetValue(QStringLiteral("InitialOverseasFreight"), QVariant::fromValue(value)); }
-double TMerchant::TaxOnFreightDomestic() const { return GetFloat(QStringLiteral("DomFreightTax")); }
-void TMerchant::SetTaxOnFreightDomestic(double value) { SetValue(QStringLiteral("DomFreightTax"), value); }
-double TMerchant::TaxOnFreightInternational() const { return GetFloat(QStringLiteral("IntFreightTax")); }
-void TMerchant::SetTaxOnFreightInternational(double value) { SetValue(QStringLiteral("IntFreightTax"), value); }
-bool TMerchant::ShowPriceExTax() const { return GetBoolean(QStringLiteral("ShowPriceExTax")); }
-void TMerchant::SetShowPriceExTax(bool value) { SetValue(QStringLiteral("ShowPriceExTax"), value); }
-bool TMerchant::ShowPriceIncTax() const { return GetBoolean(QStringLiteral("ShowPriceIncTax")); }
-void TMerchant::SetShowPriceIncTax(bool value) { SetValue(QStringLiteral("ShowPriceIncTax"), value); }
-bool TMerchant::ShowTaxAmount() const { return GetBoolean(QStringLiteral("ShowTaxAmt")); }
-void TMerchant::SetShowTaxAmount(bool value) { SetValue(QStringLiteral("ShowTaxAmt"), value); }
-bool TMerchant::ShowTaxPercent() const { return GetBoolean(QStringLiteral("ShowTaxPercent")); }
-void TMerchant::SetShowTaxPercent(bool value) { SetValue(QStringLiteral("ShowTaxPercent"), value); }
-bool TMerchant::ServerUpdated() const { return GetBoolean(QStringLiteral("ServerUpdated")); }
-void TMerchant::SetServerUpdated(bool value) { SetValue(QStringLiteral("ServerUpdated"), value); }
-QString TMerchant::TitleColor() const { return GetString(QStringLiteral("TitleColor")); }
-void TMerchant::SetTitleColor(const QString& value) { SetValue(QStringLiteral("TitleColor"), value); }
-QString TMerchant::TitleFontColor() const { return GetString(QStringLiteral("TitleFontColor")); }
-void TMerchant::SetTitleFontColor(const QString& value) { SetValue(QStringLiteral("TitleFontColor"), value); }
-QString TMerchant::CellColor() const { return GetString(QStringLiteral("CellColor")); }
-void TMerchant::SetCellColor(const QString& value) { SetValue(QStringLiteral("CellColor"), value); }
-QString TMerchant::CellFontCOlor() const { return GetString(QStringLiteral("CellFontColor")); }
-void TMerchant::SetCellFontCOlor(const QString& value) { SetValue(QStringLiteral("CellFontColor"), value); }
+bool TMerchant::AcceptLocalOrders() const { return Read(Cols().AcceptLocalOrders); }
+void TMerchant::SetAcceptLocalOrders(bool value) { Write(Cols().AcceptLocalOrders, value); }
+bool TMerchant::AcceptDomesticOrders() const { return Read(Cols().AcceptDomesticOrders); }
+void TMerchant::SetAcceptDomesticOrders(bool value) { Write(Cols().AcceptDomesticOrders, value); }
+bool TMerchant::AcceptInternationalOrders() const { return Read(Cols().AcceptInternationalOrders); }
+void TMerchant::SetAcceptInternationalOrders(bool value) { Write(Cols().AcceptInternationalOrders, value); }
+int TMerchant::FreightMode() const { return Read(Cols().FreightMode); }
+void TMerchant::SetFreightMode(int value) { Write(Cols().FreightMode, value); }
+TMoney TMerchant::InitialLocalFreight() const { return Read(Cols().InitialLocalFreight); }
+void TMerchant::SetInitialLocalFreight(TMoney value) { Write(Cols().InitialLocalFreight, value); }
+TMoney TMerchant::InitialDomesticFreight() const { return Read(Cols().InitialDomesticFreight); }
+void TMerchant::SetInitialDomesticFreight(TMoney value) { Write(Cols().InitialDomesticFreight, value); }
+TMoney TMerchant::InitialInternationalFreight() const { return Read(Cols().InitialInternationalFreight); }
+void TMerchant::SetInitialInternationalFreight(TMoney value) { Write(Cols().InitialInternationalFreight, value); }
+double TMerchant::TaxOnFreightDomestic() const { return Read(Cols().TaxOnFreightDomestic); }
+void TMerchant::SetTaxOnFreightDomestic(double value) { Write(Cols().TaxOnFreightDomestic, value); }
+double TMerchant::TaxOnFreightInternational() const { return Read(Cols().TaxOnFreightInternational); }
+void TMerchant::SetTaxOnFreightInternational(double value) { Write(Cols().TaxOnFreightInternational, value); }
+bool TMerchant::ShowPriceExTax() const { return Read(Cols().ShowPriceExTax); }
+void TMerchant::SetShowPriceExTax(bool value) { Write(Cols().ShowPriceExTax, value); }
+bool TMerchant::ShowPriceIncTax() const { return Read(Cols().ShowPriceIncTax); }
+void TMerchant::SetShowPriceIncTax(bool value) { Write(Cols().ShowPriceIncTax, value); }
+bool TMerchant::ShowTaxAmount() const { return Read(Cols().ShowTaxAmount); }
+void TMerchant::SetShowTaxAmount(bool value) { Write(Cols().ShowTaxAmount, value); }
+bool TMerchant::ShowTaxPercent() const { return Read(Cols().ShowTaxPercent); }
+void TMerchant::SetShowTaxPercent(bool value) { Write(Cols().ShowTaxPercent, value); }
+bool TMerchant::ServerUpdated() const { return Read(Cols().ServerUpdated); }
+void TMerchant::SetServerUpdated(bool value) { Write(Cols().ServerUpdated, value); }
+QString TMerchant::TitleColor() const { return Read(Cols().TitleColor); }
+void TMerchant::SetTitleColor(const QString& value) { Write(Cols().TitleColor, value); }
+QString TMerchant::TitleFontColor() const { return Read(Cols().TitleFontColor); }
+void TMerchant::SetTitleFontColor(const QString& value) { Write(Cols().TitleFontColor, value); }
+QString TMerchant::CellColor() const { return Read(Cols().CellColor); }
+void TMerchant::SetCellColor(const QString& value) { Write(Cols().CellColor, value); }
+QString TMerchant::CellFontCOlor() const { return Read(Cols().CellFontCOlor); }
+void TMerchant::SetCellFontCOlor(const QString& value) { Write(Cols().CellFontCOlor, value); }
 
 QString TMerchant::CartTitleText() const
 {
-    const QString text = GetString(QStringLiteral("CartTitleText"));
+    const QString text = Read(Cols().CartTitleText);
     if (text.trimmed().isEmpty())
         return LangStr(1522);
     return text;
 }
 
-void TMerchant::SetCartTitleText(const QString& value) { SetValue(QStringLiteral("CartTitleText"), value); }
-bool TMerchant::BriefDescInSearch() const { return GetBoolean(QStringLiteral("BriefDescInSearch")); }
-void TMerchant::SetBriefDescInSearch(bool value) { SetValue(QStringLiteral("BriefDescInSearch"), value); }
-QString TMerchant::BriefDescription() const { return GetString(QStringLiteral("BriefMerchantDesc")); }
-void TMerchant::SetBriefDescription(const QString& value) { SetValue(QStringLiteral("BriefMerchantDesc"), value); }
-QString TMerchant::KeywordsMetaTags() const { return GetString(QStringLiteral("KeywordsMetatags")); }
-void TMerchant::SetKeywordsMetaTags(const QString& value) { SetValue(QStringLiteral("KeywordsMetatags"), value); }
+void TMerchant::SetCartTitleText(const QString& value) { Write(Cols().CartTitleText, value); }
+bool TMerchant::BriefDescInSearch() const { return Read(Cols().BriefDescInSearch); }
+void TMerchant::SetBriefDescInSearch(bool value) { Write(Cols().BriefDescInSearch, value); }
+QString TMerchant::BriefDescription() const { return Read(Cols().BriefDescription); }
+void TMerchant::SetBriefDescription(const QString& value) { Write(Cols().BriefDescription, value); }
+QString TMerchant::KeywordsMetaTags() const { return Read(Cols().KeywordsMetaTags); }
+void TMerchant::SetKeywordsMetaTags(const QString& value) { Write(Cols().KeywordsMetaTags, value); }
 
 QString TMerchant::BGColorText(int red, int green, int blue)
 {
@@ -196,58 +251,4 @@ QString TMerchant::CartColorText(int red, int green, int blue)
     return u'#' + CommerceValues::ColourDigits(red, green, blue);
 }
 
-const TPropertyTable& TMerchant::Properties() const
-{
-    return PropertyTable();
-}
-
-const TPropertyTable& TMerchant::PropertyTable()
-{
-    using T = TMerchant;
-    using P = TPropertyType;
-    static const TPropertyTable table{
-        Published("ID", P::Unsigned, &T::ID, &T::SetID),
-        Published("Name", P::String, &T::Name, &T::SetName),
-        Published("ContactName", P::String, &T::ContactName, &T::SetContactName),
-        Published("Address", P::String, &T::Address, &T::SetAddress),
-        Published("City", P::String, &T::City, &T::SetCity),
-        Published("Postcode", P::String, &T::Postcode, &T::SetPostcode),
-        Published("Phone", P::String, &T::Phone, &T::SetPhone),
-        Published("Fax", P::String, &T::Fax, &T::SetFax),
-        Published("EmailAddress", P::String, &T::EmailAddress, &T::SetEmailAddress),
-        Published("WebPage", P::String, &T::WebPage, &T::SetWebPage),
-        Published("Description", P::String, &T::Description, &T::SetDescription),
-        Published("Active", P::Boolean, &T::Active, &T::SetActive),
-        Published("Disclaimer", P::String, &T::Disclaimer, &T::SetDisclaimer),
-        Published("AdditionalInstruction", P::String, &T::AdditionalInstruction, &T::SetAdditionalInstruction),
-        Published("BGColor", P::String, &T::BGColor, &T::SetBGColor),
-        Published("LanguageID", P::Unsigned, &T::LanguageID, &T::SetLanguageID),
-        Published("StateID", P::Unsigned, &T::StateID, &T::SetStateID),
-        Published("CountryID", P::Unsigned, &T::CountryID, &T::SetCountryID),
-        Published("CurrencyID", P::Unsigned, &T::CurrencyID, &T::SetCurrencyID),
-        Published("CountryName", P::String, &T::CountryName),
-        Published("AcceptLocalOrders", P::Boolean, &T::AcceptLocalOrders, &T::SetAcceptLocalOrders),
-        Published("AcceptDomesticOrders", P::Boolean, &T::AcceptDomesticOrders, &T::SetAcceptDomesticOrders),
-        Published("AcceptInternationalOrders", P::Boolean, &T::AcceptInternationalOrders, &T::SetAcceptInternationalOrders),
-        Published("FreightMode", P::Integer, &T::FreightMode, &T::SetFreightMode),
-        Published("InitialLocalFreight", P::Currency, &T::InitialLocalFreight, &T::SetInitialLocalFreight),
-        Published("InitialDomesticFreight", P::Currency, &T::InitialDomesticFreight, &T::SetInitialDomesticFreight),
-        Published("InitialInternationalFreight", P::Currency, &T::InitialInternationalFreight, &T::SetInitialInternationalFreight),
-        Published("TaxOnFreightDomestic", P::Float, &T::TaxOnFreightDomestic, &T::SetTaxOnFreightDomestic),
-        Published("TaxOnFreightInternational", P::Float, &T::TaxOnFreightInternational, &T::SetTaxOnFreightInternational),
-        Published("ShowPriceExTax", P::Boolean, &T::ShowPriceExTax, &T::SetShowPriceExTax),
-        Published("ShowPriceIncTax", P::Boolean, &T::ShowPriceIncTax, &T::SetShowPriceIncTax),
-        Published("ShowTaxAmount", P::Boolean, &T::ShowTaxAmount, &T::SetShowTaxAmount),
-        Published("ShowTaxPercent", P::Boolean, &T::ShowTaxPercent, &T::SetShowTaxPercent),
-        Published("ServerUpdated", P::Boolean, &T::ServerUpdated, &T::SetServerUpdated),
-        Published("TitleColor", P::String, &T::TitleColor, &T::SetTitleColor),
-        Published("TitleFontColor", P::String, &T::TitleFontColor, &T::SetTitleFontColor),
-        Published("CellColor", P::String, &T::CellColor, &T::SetCellColor),
-        Published("CellFontCOlor", P::String, &T::CellFontCOlor, &T::SetCellFontCOlor),
-        Published("CartTitleText", P::String, &T::CartTitleText, &T::SetCartTitleText),
-        Published("BriefDescInSearch", P::Boolean, &T::BriefDescInSearch, &T::SetBriefDescInSearch),
-        Published("BriefDescription", P::String, &T::BriefDescription, &T::SetBriefDescription),
-        Published("KeywordsMetaTags", P::String, &T::KeywordsMetaTags, &T::SetKeywordsMetaTags),
-    };
-    return table;
-}
+const TRecordDeclaration& TMerchant::Declaration() { return Cols(); }

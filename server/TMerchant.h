@@ -1,10 +1,10 @@
 #pragma once
 
-#include "TItem.h"
+#include "TRecordDeclaration.h"
 
 // The merchant's business details and shop settings: the single row of
 // "MerchantSettings". Read by nearly every part of the program.
-class TMerchant : public TItem
+class TMerchant : public TRecord<TMerchant>
 {
 public:
     // Binds to the first (the only) row of the table.
@@ -103,8 +103,7 @@ public:
     QString KeywordsMetaTags() const;
     void SetKeywordsMetaTags(const QString& value);
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
 
     // The stored forms of colours: "rrggbb" for the checkout background,
     // "#rrggbb" for the cart colours.

@@ -1,36 +1,40 @@
 #include "TPaymentMethod.h"
 
-#include "CommerceValues.h"
+namespace {
 
-quint32 TPaymentMethod::Method() const { return CommerceValues::StoredUnsigned(GetInteger(QStringLiteral("Method"))); }
-void TPaymentMethod::SetMethod(qint64 value) { SetValue(QStringLiteral("Method"), CommerceValues::CheckedUnsigned(value, "Method")); }
-QString TPaymentMethod::Instruction() const { return GetString(QStringLiteral("Instruction")); }
-void TPaymentMethod::SetInstruction(const QString& value) { SetValue(QStringLiteral("Instruction"), value); }
-bool TPaymentMethod::Active() const { return GetBoolean(QStringLiteral("IsActive")); }
-void TPaymentMethod::SetActive(bool value) { SetValue(QStringLiteral("IsActive"), value); }
-QString TPaymentMethod::RealTimeID() const { return GetString(QStringLiteral("rtMerchantID")); }
-void TPaymentMethod::SetRealTimeID(const QString& value) { SetValue(QStringLiteral("rtMerchantID"), value); }
-QString TPaymentMethod::RealTimePassword() const { return GetString(QStringLiteral("rtPassword")); }
-void TPaymentMethod::SetRealTimePassword(const QString& value) { SetValue(QStringLiteral("rtPassword"), value); }
-QString TPaymentMethod::RealTimeAuthID() const { return GetString(QStringLiteral("rtAuthID")); }
-void TPaymentMethod::SetRealTimeAuthID(const QString& value) { SetValue(QStringLiteral("rtAuthID"), value); }
+using P = TPropertyType;
+using namespace RecordUse;
 
-const TPropertyTable& TPaymentMethod::Properties() const
+struct Columns : TRecordDeclaration
 {
-    return PropertyTable();
+    Columns() : TRecordDeclaration("TPaymentMethod", "PaymentMethods") {}
+    TColumn<quint32> Method{this, "Method", "Method", P::Unsigned};
+    TColumn<QString> Instruction{this, "Instruction", "Instruction", P::String};
+    TColumn<bool> Active{this, "Active", "IsActive", P::Boolean};
+    TColumn<QString> RealTimeID{this, "RealTimeID", "rtMerchantID", P::String};
+    TColumn<QString> RealTimePassword{this, "RealTimePassword", "rtPassword", P::String};
+    TColumn<QString> RealTimeAuthID{this, "RealTimeAuthID", "rtAuthID", P::String};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
 }
 
-const TPropertyTable& TPaymentMethod::PropertyTable()
-{
-    using T = TPaymentMethod;
-    using P = TPropertyType;
-    static const TPropertyTable table{
-        Published("Method", P::Unsigned, &T::Method, &T::SetMethod),
-        Published("Instruction", P::String, &T::Instruction, &T::SetInstruction),
-        Published("Active", P::Boolean, &T::Active, &T::SetActive),
-        Published("RealTimeID", P::String, &T::RealTimeID, &T::SetRealTimeID),
-        Published("RealTimePassword", P::String, &T::RealTimePassword, &T::SetRealTimePassword),
-        Published("RealTimeAuthID", P::String, &T::RealTimeAuthID, &T::SetRealTimeAuthID),
-    };
-    return table;
-}
+} // namespace
+
+const TRecordDeclaration& TPaymentMethod::Declaration() { return Cols(); }
+
+quint32 TPaymentMethod::Method() const { return Read(Cols().Method); }
+void TPaymentMethod::SetMethod(qint64 value) { Write(Cols().Method, value); }
+QString TPaymentMethod::Instruction() const { return Read(Cols().Instruction); }
+void TPaymentMethod::SetInstruction(const QString& value) { Write(Cols().Instruction, value); }
+bool TPaymentMethod::Active() const { return Read(Cols().Active); }
+void TPaymentMethod::SetActive(bool value) { Write(Cols().Active, value); }
+QString TPaymentMethod::RealTimeID() const { return Read(Cols().RealTimeID); }
+void TPaymentMethod::SetRealTimeID(const QString& value) { Write(Cols().RealTimeID, value); }
+QString TPaymentMethod::RealTimePassword() const { return Read(Cols().RealTimePassword); }
+void TPaymentMethod::SetRealTimePassword(const QString& value) { Write(Cols().RealTimePassword, value); }
+QString TPaymentMethod::RealTimeAuthID() const { return Read(Cols().RealTimeAuthID); }
+void TPaymentMethod::SetRealTimeAuthID(const QString& value) { Write(Cols().RealTimeAuthID, value); }

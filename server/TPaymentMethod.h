@@ -1,12 +1,12 @@
 #pragma once
 
-#include "TItem.h"
+#include "TRecordDeclaration.h"
 
 // One way the shop's customers can pay: a row of "PaymentMethods".
-class TPaymentMethod : public TItem
+class TPaymentMethod : public TRecord<TPaymentMethod>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     // The payment method code (TPaymentMethodCodes).
     quint32 Method() const;
@@ -24,6 +24,5 @@ public:
     QString RealTimeAuthID() const;
     void SetRealTimeAuthID(const QString& value);
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
 };

@@ -4,6 +4,33 @@
 
 namespace {
 
+using P = TPropertyType;
+using namespace RecordUse;
+
+struct Columns : TRecordDeclaration
+{
+    Columns() : TRecordDeclaration("TPromotion", "Promotions") {}
+    TColumn<quint32> ID{this, "ID", "PromotionID", P::Unsigned};
+    TColumn<QString> Name{this, "Name", "PromotionName", P::String};
+    TColumn<QString> Description{this, "Description", "PromotionDescription", P::String};
+    TColumn<int> PromotionType{this, "PromotionType", "PromotionType", P::Integer};
+    TColumn<bool> Active{this, "Active", "Active", P::Boolean};
+    // Written through SetPercentage, which refuses more than 100 %.
+    TColumn<double> Percentage{this, "Percentage", "Percentage", P::Float, Unpublished};
+    TPublished PercentageProperty{this, "Percentage", "Percentage", P::Float, &TPromotion::Percentage,
+                                  &TPromotion::SetPercentage};
+    TColumn<TMoney> SpendThreshold{this, "SpendThreshold", "SpendMoreThanAmount", P::Currency};
+    TColumn<TMoney> Amount{this, "Amount", "Amount", P::Currency};
+    TColumn<QDateTime> ExpiryDate{this, "ExpiryDate", "ExpiryDate", P::DateTime};
+    TColumn<int> PurchaseThreshold{this, "PurchaseThreshold", "PurchaseMoreThanItems", P::Integer};
+};
+
+const Columns& Cols()
+{
+    static const Columns columns;
+    return columns;
+}
+
 // The promotion always exists: an empty table gets its row on first access.
 std::shared_ptr<TDataSet> AtPromotionRow(std::shared_ptr<TDataSet> table)
 {
@@ -13,7 +40,7 @@ std::shared_ptr<TDataSet> AtPromotionRow(std::shared_ptr<TDataSet> table)
 } // namespace
 
 TPromotion::TPromotion(std::shared_ptr<TDataSet> table)
-    : TItem(AtPromotionRow(std::move(table)))
+    : TRecord(AtPromotionRow(std::move(table)))
 {
 }
 
@@ -22,53 +49,31 @@ void TPromotion::Rebind(std::shared_ptr<TDataSet> table)
     TItem::Rebind(AtPromotionRow(std::move(table)));
 }
 
-quint32 TPromotion::ID() const { return CommerceValues::StoredUnsigned(GetInteger(QStringLiteral("PromotionID"))); }
-void TPromotion::SetID(qint64 value) { SetValue(QStringLiteral("PromotionID"), CommerceValues::CheckedUnsigned(value, "ID")); }
-QString TPromotion::Name() const { return GetString(QStringLiteral("PromotionName")); }
-void TPromotion::SetName(const QString& value) { SetValue(QStringLiteral("PromotionName"), value); }
-QString TPromotion::Description() const { return GetString(QStringLiteral("PromotionDescription")); }
-void TPromotion::SetDescription(const QString& value) { SetValue(QStringLiteral("PromotionDescription"), value); }
-int TPromotion::PromotionType() const { return int(GetInteger(QStringLiteral("PromotionType"))); }
-void TPromotion::SetPromotionType(int value) { SetValue(QStringLiteral("PromotionType"), value); }
-bool TPromotion::Active() const { return GetBoolean(QStringLiteral("Active")); }
-void TPromotion::SetActive(bool value) { SetValue(QStringLiteral("Active"), value); }
-double TPromotion::Percentage() const { return GetFloat(QStringLiteral("Percentage")); }
+const TRecordDeclaration& TPromotion::Declaration() { return Cols(); }
+
+quint32 TPromotion::ID() const { return Read(Cols().ID); }
+void TPromotion::SetID(qint64 value) { Write(Cols().ID, value); }
+QString TPromotion::Name() const { return Read(Cols().Name); }
+void TPromotion::SetName(const QString& value) { Write(Cols().Name, value); }
+QString TPromotion::Description() const { return Read(Cols().Description); }
+void TPromotion::SetDescription(const QString& value) { Write(Cols().Description, value); }
+int TPromotion::PromotionType() const { return Read(Cols().PromotionType); }
+void TPromotion::SetPromotionType(int value) { Write(Cols().PromotionType, value); }
+bool TPromotion::Active() const { return Read(Cols().Active); }
+void TPromotion::SetActive(bool value) { Write(Cols().Active, value); }
+double TPromotion::Percentage() const { return Read(Cols().Percentage); }
 
 void TPromotion::SetPercentage(double value)
 {
     CommerceValues::CheckPercentage(value);
-    SetValue(QStringLiteral("Percentage"), value);
+    Write(Cols().Percentage, value);
 }
 
-TMoney TPromotion::SpendThreshold() const { return GetMoney(QStringLiteral("SpendMoreThanAmount")); }
-void TPromotion::SetSpendThreshold(TMoney value) { SetValue(QStringLiteral("SpendMoreThanAmount"), QVariant::fromValue(value)); }
-TMoney TPromotion::Amount() const { return GetMoney(QStringLiteral("Amount")); }
-void TPromotion::SetAmount(TMoney value) { SetValue(QStringLiteral("Amount"), QVariant::fromValue(value)); }
-QDateTime TPromotion::ExpiryDate() const { return GetDateTime(QStringLiteral("ExpiryDate")); }
-void TPromotion::SetExpiryDate(const QDateTime& value) { SetValue(QStringLiteral("ExpiryDate"), value); }
-int TPromotion::PurchaseThreshold() const { return int(GetInteger(QStringLiteral("PurchaseMoreThanItems"))); }
-void TPromotion::SetPurchaseThreshold(int value) { SetValue(QStringLiteral("PurchaseMoreThanItems"), value); }
-
-const TPropertyTable& TPromotion::Properties() const
-{
-    return PropertyTable();
-}
-
-const TPropertyTable& TPromotion::PropertyTable()
-{
-    using T = TPromotion;
-    using P = TPropertyType;
-    static const TPropertyTable table{
-        Published("ID", P::Unsigned, &T::ID, &T::SetID),
-        Published("Name", P::String, &T::Name, &T::SetName),
-        Published("Description", P::String, &T::Description, &T::SetDescription),
-        Published("PromotionType", P::Integer, &T::PromotionType, &T::SetPromotionType),
-        Published("Active", P::Boolean, &T::Active, &T::SetActive),
-        Published("Percentage", P::Float, &T::Percentage, &T::SetPercentage),
-        Published("SpendThreshold", P::Currency, &T::SpendThreshold, &T::SetSpendThreshold),
-        Published("Amount", P::Currency, &T::Amount, &T::SetAmount),
-        Published("ExpiryDate", P::DateTime, &T::ExpiryDate, &T::SetExpiryDate),
-        Published("PurchaseThreshold", P::Integer, &T::PurchaseThreshold, &T::SetPurchaseThreshold),
-    };
-    return table;
-}
+TMoney TPromotion::SpendThreshold() const { return Read(Cols().SpendThreshold); }
+void TPromotion::SetSpendThreshold(TMoney value) { Write(Cols().SpendThreshold, value); }
+TMoney TPromotion::Amount() const { return Read(Cols().Amount); }
+void TPromotion::SetAmount(TMoney value) { Write(Cols().Amount, value); }
+QDateTime TPromotion::ExpiryDate() const { return Read(Cols().ExpiryDate); }
+void TPromotion::SetExpiryDate(const QDateTime& value) { Write(Cols().ExpiryDate, value); }
+int TPromotion::PurchaseThreshold() const { return Read(Cols().PurchaseThreshold); }
+void TPromotion::SetPurchaseThreshold(int value) { Write(Cols().PurchaseThreshold, value); }

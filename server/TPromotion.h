@@ -1,12 +1,12 @@
 #pragma once
 
-#include "TItem.h"
+#include "TRecordDeclaration.h"
 
 #include <QDateTime>
 
 // The shop's one promotion: the single row of "Promotions". The row is made
 // (empty) when the table has none, so the promotion always exists.
-class TPromotion : public TItem
+class TPromotion : public TRecord<TPromotion>
 {
 public:
     explicit TPromotion(std::shared_ptr<TDataSet> table);
@@ -35,6 +35,5 @@ public:
     int PurchaseThreshold() const;
     void SetPurchaseThreshold(int value);
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
 };

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "TItem.h"
+#include "TRecordDeclaration.h"
 
 // One tax: a row of "Taxes". A product names its tax by the tax's ID, kept in
 // the product's CostExTax column.
-class TTax : public TItem
+class TTax : public TRecord<TTax>
 {
 public:
-    using TItem::TItem;
+    using TRecord::TRecord;
 
     quint32 ID() const;
     QString Name() const;
@@ -22,6 +22,5 @@ public:
     // product still uses it.
     void Delete();
 
-    const TPropertyTable& Properties() const override;
-    static const TPropertyTable& PropertyTable();
+    static const TRecordDeclaration& Declaration();
 };

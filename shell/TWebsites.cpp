@@ -174,20 +174,20 @@ QString TWebsites::TemplateArchive() const
 QList<TWebsite> TWebsites::List() const
 {
     QList<TWebsite> list;
-    TStatement& statement = Common().Cached(QStringLiteral("SELECT autId, vchBusinessName, vchBusinessDesc, vchPath FROM Websites ORDER BY autId"));
+    auto statement = Common().Cached(QStringLiteral("SELECT autId, vchBusinessName, vchBusinessDesc, vchPath FROM Websites ORDER BY autId"));
     while (statement.Step())
-        list.append(RowOf(statement));
+        list.append(RowOf(*statement));
     statement.Reset();
     return list;
 }
 
 std::optional<TWebsite> TWebsites::Find(qint64 id) const
 {
-    TStatement& statement = Common().Cached(QStringLiteral("SELECT autId, vchBusinessName, vchBusinessDesc, vchPath FROM Websites WHERE autId = ?1"));
+    auto statement = Common().Cached(QStringLiteral("SELECT autId, vchBusinessName, vchBusinessDesc, vchPath FROM Websites WHERE autId = ?1"));
     statement.Bind(1, id);
     std::optional<TWebsite> found;
     if (statement.Step())
-        found = RowOf(statement);
+        found = RowOf(*statement);
     statement.Reset();
     return found;
 }

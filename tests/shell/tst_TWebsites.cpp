@@ -426,7 +426,7 @@ void tst_TWebsites::openingRemembersTheWebsiteAndReportsFailure()
     QVERIFY(!websites.Open(broken));
     QVERIFY(!m_app->IsOpen());
     QCOMPARE(m_messages->shown.size(), 1);
-    QCOMPARE(m_messages->shown.first().second, LangStr(1338));
+    QVERIFY(m_messages->shown.first().second.startsWith(LangStr(1338)));
     QVERIFY(websites.Find(broken));
 }
 
