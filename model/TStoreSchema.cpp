@@ -397,6 +397,7 @@ public:
         EnsureTable(QStringLiteral("EmailTemplates"));
         EnsureTable(QStringLiteral("FreightModeRanges"));
         EnsureTable(QStringLiteral("Products"));
+        TaxNumberAsInteger();
         EnsureTable(QStringLiteral("OrderProperties"));
         MoveCardDataToOrderProperties();
         EnsureTable(QStringLiteral("PaymentMethods"));
@@ -436,6 +437,36 @@ private:
             m_db.Exec(QStringLiteral("DROP INDEX %1").arg(QuoteIdentifier(found->name)));
             m_schema.Reload();
         }
+    }
+
+    // A product's CostExTax names its tax by number. Stores of earlier layouts
+    // declare it as money, where the number 2 is kept as 20000 ten-thousandths
+    // and never equals Taxes.TaxID; the column is made an integer column again
+    // with each stored value read back as the number it stood for. A whole
+    // number that is no multiple of 10000 was written as the plain number
+    // (a fraction of a cent names no tax), and is kept as it is.
+    void TaxNumberAsInteger()
+    {
+        bool isMoney = false;
+        for (const TDatabase::ColumnInfo& c : m_db.Columns(QStringLiteral("Products")))
+            if (c.name.compare(QStringLiteral("CostExTax"), Qt::CaseInsensitive) == 0)
+                isMoney = FieldStorage::TypeFromDeclared(c.declaredType) == TFieldType::Currency;
+        if (!isMoney)
+            return;
+        const QString scratch = QStringLiteral("CostExTaxNumber");
+        m_db.Exec(QStringLiteral("ALTER TABLE Products ADD %1 %2").arg(QuoteIdentifier(scratch), Integer));
+        m_db.Exec(QStringLiteral(
+                      "UPDATE Products SET %1 = CASE typeof(CostExTax) "
+                      "WHEN 'integer' THEN CASE WHEN CostExTax % 10000 = 0 THEN CostExTax / 10000 ELSE CostExTax END "
+                      "WHEN 'real' THEN CAST(ROUND(CostExTax) AS INTEGER) "
+                      "WHEN 'text' THEN CASE WHEN TRIM(CostExTax) = '' THEN NULL "
+                      "ELSE CAST(ROUND(CAST(TRIM(CostExTax) AS REAL)) AS INTEGER) END "
+                      "ELSE NULL END")
+                      .arg(QuoteIdentifier(scratch)));
+        DropColumn(m_db, QStringLiteral("Products"), QStringLiteral("CostExTax"));
+        m_db.Exec(QStringLiteral("ALTER TABLE Products RENAME COLUMN %1 TO CostExTax").arg(QuoteIdentifier(scratch)));
+        m_db.TouchAll();
+        m_schema.Reload();
     }
 
     // An empty parent, whether blank text or missing, means a top-level category.

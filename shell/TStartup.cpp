@@ -5,8 +5,10 @@
 #include "TBrowserCheck.h"
 #include "TMessenger.h"
 #include "TProgramFolders.h"
+#include "TRecordClasses.h"
 #include "TScreenshots.h"
 #include "TSingleInstance.h"
+#include "TStoreRecordClasses.h"
 #include "TfrmMain.h"
 #include "TfrmSecureServerSelect.h"
 #include "TfrmSplash.h"
@@ -29,6 +31,9 @@ void ShowStartupError(const QString& text)
 int RunProgram(TSingleInstance& instance)
 {
     TApp application;
+    // Import and export templates find the record classes by name.
+    RegisterStoreRecordClasses();
+    TStartup::Trace(QStringLiteral("record classes ") + TRecordClasses::Names().join(u' '));
     TProgramFolders::Seed();
     const QString programFolder = TProgramFolders::ProgramFolder();
     if (!QDir::setCurrent(programFolder))

@@ -1,5 +1,6 @@
 #include "CatalogueStore.h"
 #include "TCategories.h"
+#include "TGlobalResourceManager.h"
 
 class tst_TCategories : public QObject
 {
@@ -19,6 +20,10 @@ private slots:
     void blankParentReadsAsZero();
     void negativeIdentifierIsRefused();
     void sharedCollectionIsCachedAndRebound();
+    void failedSaveLeavesTheSharedCollectionUsable();
+    void twoUnsavedNewCategoriesGetTheirOwnNumbers();
+    void categoryCannotBecomeItsOwnAncestor_data();
+    void categoryCannotBecomeItsOwnAncestor();
 
 private:
     TTestEnvironment m_env;
@@ -187,6 +192,88 @@ void tst_TCategories::sharedCollectionIsCachedAndRebound()
     QVERIFY(m_store->App().IsOpen());
     QCOMPARE(m_store->App().Categories().get(), first.get());
     QCOMPARE(first->Count(), 0);
+}
+
+void tst_TCategories::failedSaveLeavesTheSharedCollectionUsable()
+{
+    TRef<TCategories> categories = m_store->App().Categories();
+    TRef<TCategory> first = categories->NewCategory();
+    first->SetName(QStringLiteral("Roses"));
+    first->Save();
+    const qint64 firstId = first->ID();
+
+    // Identifiers are unique: taking the first one's is refused by the store.
+    TRef<TCategory> clash = categories->NewCategory();
+    clash->SetID(firstId);
+    clash->SetName(QStringLiteral("Clash"));
+    QVERIFY_THROWS_EXCEPTION(EQuorvisError, clash->Save());
+    QCOMPARE(categories->DataSet()->State(), TDataSetState::Browse);
+
+    // Lookups and new records on the same collection go on working.
+    QCOMPARE(categories->ItemByID(firstId)->Name(), QStringLiteral("Roses"));
+    QVERIFY(!categories->FindByName(QStringLiteral("Clash")));
+    TRef<TCategory> next = categories->NewCategory();
+    next->SetName(QStringLiteral("Lilies"));
+    next->Save();
+    QCOMPARE(m_store->Column(QStringLiteral("SELECT CategoryName FROM Categories ORDER BY CAST(CategoryID AS INTEGER)")),
+             QStringList({"Roses", "Lilies"}));
+}
+
+void tst_TCategories::twoUnsavedNewCategoriesGetTheirOwnNumbers()
+{
+    TRef<TCategories> categories = m_store->App().Categories();
+    TRef<TCategory> a = categories->NewCategory();
+    a->SetName(QStringLiteral("A"));
+    TRef<TCategory> b = categories->NewCategory();
+    b->SetName(QStringLiteral("B"));
+    b->Save();
+    a->Save();
+    QCOMPARE(m_store->Column(QStringLiteral("SELECT CategoryID || '=' || CategoryName FROM Categories ORDER BY CAST(CategoryID AS INTEGER)")),
+             QStringList({"1=A", "2=B"}));
+}
+
+void tst_TCategories::categoryCannotBecomeItsOwnAncestor_data()
+{
+    QTest::addColumn<int>("moved");    // 1 top, 2 under 1, 3 under 2
+    QTest::addColumn<int>("newParent");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("its own parent") << 1 << 1 << true;
+    QTest::newRow("under its child") << 1 << 2 << true;
+    QTest::newRow("under its grandchild") << 1 << 3 << true;
+    QTest::newRow("middle under its child") << 2 << 3 << true;
+    QTest::newRow("child to the top") << 3 << 0 << false;
+    QTest::newRow("grandchild beside its parent") << 3 << 1 << false;
+}
+
+void tst_TCategories::categoryCannotBecomeItsOwnAncestor()
+{
+    QFETCH(int, moved);
+    QFETCH(int, newParent);
+    QFETCH(bool, refused);
+    m_store->Exec(QStringLiteral("INSERT INTO Categories (CategoryID, CategoryName, ParentCategory) "
+                                 "VALUES ('1', 'Plants', '0'), ('2', 'Roses', '1'), ('3', 'Climbers', '2')"));
+    TRef<TCategories> categories = m_store->App().Categories();
+    categories->Refresh();
+    TRef<TCategory> category = categories->ItemByID(moved);
+    const qint64 before = category->ParentID();
+    category->SetParentID(newParent);
+    if (!refused) {
+        category->Save();
+        QCOMPARE(categories->ItemByID(moved)->ParentID(), qint64(newParent));
+        return;
+    }
+    try {
+        category->Save();
+        QFAIL("the ring was stored");
+    } catch (const EQuorvisError& e) {
+        QCOMPARE(e.Message(), LangStr(5010));
+    }
+    // Nothing is stored, and the next move over the table posts nothing either.
+    QCOMPARE(categories->ItemByID(2)->Name(), QStringLiteral("Roses"));
+    QCOMPARE(m_store->Scalar(QStringLiteral("SELECT ParentCategory FROM Categories WHERE CategoryID = ?1"),
+                             {QString::number(moved)}).toString(),
+             QString::number(before));
 }
 
 QTEST_GUILESS_MAIN(tst_TCategories)

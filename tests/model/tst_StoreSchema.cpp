@@ -29,6 +29,7 @@ private slots:
     void blankParentsBecomeTopLevel();
     void workflowRulesTheServerCannotRunAreRemoved();
     void importTemplatesNameTheirTableInVchTable();
+    void taxNumberStoredAsMoneyMatchesItsTaxAfterUpgrade();
     void exportTemplatesAreResetWithTheirColumnMaps();
     void exportTemplatesOfSevenOrMoreAreLeftAlone();
     void failedUpgradeLeavesTheStoreByteForByte_data();
@@ -279,6 +280,29 @@ void tst_StoreSchema::workflowRulesTheServerCannotRunAreRemoved()
     while (s.Step())
         kept.append(s.Value(0).toString());
     QCOMPARE(kept, QStringList({"Receipt", "Notify"}));
+}
+
+void tst_StoreSchema::taxNumberStoredAsMoneyMatchesItsTaxAfterUpgrade()
+{
+    // Earlier layouts declare CostExTax as money: tax 1 written through the
+    // dataset layer is kept as 10000 ten-thousandths, by hand as 1.0 or "1".
+    QStringList statements = FirstRelease();
+    statements << "UPDATE Products SET CostExTax = 10000 WHERE ProductID = '1'"
+               << "UPDATE Products SET CostExTax = 1.0 WHERE ProductID = '2'"
+               << "INSERT INTO Products (ProductID, CategoryID, ProductName, CostExTax) VALUES ('3', '1', 'Tulip', ' 1 '), "
+                  "('4', '1', 'Fern', NULL), ('5', '1', 'Moss', 0)";
+    auto db = Attach(MakeStore(QStringLiteral("s"), statements));
+    QVERIFY(db);
+    QCOMPARE(FieldStorage::TypeFromDeclared(DeclaredType(*db, "Products", "CostExTax")), TFieldType::Integer);
+    QStringList taxes;
+    TStatement s(*db, "SELECT p.ProductID, t.TaxName FROM Products p LEFT JOIN Taxes t ON p.CostExTax = t.TaxID "
+                      "ORDER BY CAST(p.ProductID AS INTEGER)");
+    while (s.Step())
+        taxes.append(s.Value(0).toString() + u'=' + s.Value(1).toString());
+    QCOMPARE(taxes, QStringList({"1=GST", "2=GST", "3=GST", "4=", "5=No Tax"}));
+    // The other columns and the rows' values are all still there.
+    QCOMPARE(db->Scalar("SELECT Cost FROM Products WHERE ProductID = '2'").toLongLong(), 199500);
+    QVERIFY(ColumnNames(*db, "Products").contains("costextax"));
 }
 
 void tst_StoreSchema::importTemplatesNameTheirTableInVchTable()

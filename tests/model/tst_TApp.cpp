@@ -24,6 +24,7 @@ private slots:
     void cachedCollectionsFollowTheAttachedDatabase();
     void tablesAndQueriesNeedADatabase();
     void nextIdGivesUpAfterRefusedLocks();
+    void identifierTablesAnsweredByTheirFileNames();
     void quoteHelpers_data();
     void quoteHelpers();
 
@@ -150,6 +151,20 @@ void tst_TApp::nextIdGivesUpAfterRefusedLocks()
     QVERIFY_THROWS_EXCEPTION(EDatabaseError, m_app->NextID(QStringLiteral("CustomersGen"), QStringLiteral("CustomerID")));
     other->Commit();
     QCOMPARE(m_app->NextID(QStringLiteral("CustomersGen"), QStringLiteral("CustomerID")), qint64(1));
+}
+
+void tst_TApp::identifierTablesAnsweredByTheirFileNames()
+{
+    const QString folder = m_env.NewFolder(QStringLiteral("store"));
+    CreateStoreFile(folder, TestStoreTables());
+    QVERIFY(OpenStoreDatabase(folder));
+    QCOMPARE(m_app->NextID(QStringLiteral("CustomersGen.DB"), QStringLiteral("CustomerID")), qint64(1));
+    QCOMPARE(m_app->NextID(QStringLiteral("customersgen.db"), QStringLiteral("CustomerID")), qint64(2));
+    QCOMPARE(m_app->NextID(QStringLiteral("CustomersGen"), QStringLiteral("CustomerID")), qint64(3));
+    auto table = m_app->OpenTable(QStringLiteral("CustomersGen.DB"));
+    QVERIFY(table);
+    QCOMPARE(table->Name(), QStringLiteral("CustomersGen"));
+    QCOMPARE(table->Field(QStringLiteral("CustomerID")).AsInteger(), 3);
 }
 
 void tst_TApp::quoteHelpers_data()

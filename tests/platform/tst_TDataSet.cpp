@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 class tst_TDataSet : public QObject
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ private slots:
     void tableLockRetriesThenGivesUp();
     void queryKnowsMoneyColumnsAndIsReadOnly();
     void sortedTableFollowsIndexFields();
+    void nestedUseOfACachedStatementKeepsTheOuterPlace();
+    void refusedPostLeavesTheTableBrowsing();
 
 private:
     std::unique_ptr<TTable> Open(const QString& name)
@@ -363,6 +367,52 @@ void tst_TDataSet::sortedTableFollowsIndexFields()
     QCOMPARE(t.RecNo(), 4); // in its sorted place
     QVERIFY(t.Locate(QStringLiteral("Name"), QStringLiteral("Cherry")));
     QCOMPARE(t.RecNo(), 6);
+}
+
+void tst_TDataSet::nestedUseOfACachedStatementKeepsTheOuterPlace()
+{
+    // A tree walked depth first with the same statement at every level, as
+    // the page producer walks categories.
+    m_db->Exec(QStringLiteral("CREATE TABLE Tree (ID INTEGER, Parent INTEGER)"));
+    m_db->Exec(QStringLiteral("INSERT INTO Tree VALUES (1, 0), (2, 1), (3, 2), (4, 1), (5, 0), (6, 5)"));
+    const QString children = QStringLiteral("SELECT ID FROM Tree WHERE Parent = ?1 ORDER BY ID");
+    QStringList order;
+    std::function<void(qint64, int)> walk = [&](qint64 parent, int depth) {
+        auto s = m_db->Cached(children);
+        s.BindAll({parent});
+        while (s.Step()) {
+            const qint64 id = s.Int64(0);
+            order.append(QString(depth, u'-') + QString::number(id));
+            walk(id, depth + 1);
+        }
+    };
+    walk(0, 0);
+    QCOMPARE(order, QStringList({"1", "-2", "--3", "-4", "5", "-6"}));
+    // Every lease was given back: the next use needs no new statement and
+    // starts from the beginning.
+    auto again = m_db->Cached(children);
+    again.BindAll({0});
+    QVERIFY(again.Step());
+    QCOMPARE(again.Int64(0), 1);
+}
+
+void tst_TDataSet::refusedPostLeavesTheTableBrowsing()
+{
+    auto t = Open(QStringLiteral("Fruit"));
+    t->Append();
+    t->Field(QStringLiteral("FruitID")).SetValue(1); // FruitID is unique
+    t->Field(QStringLiteral("Name")).SetValue(QStringLiteral("Second apple"));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, t->Post());
+    QCOMPARE(t->State(), TDataSetState::Browse);
+    QCOMPARE(t->RecordCount(), 5);
+    QVERIFY(t->Locate(QStringLiteral("Name"), QStringLiteral("Cherry")));
+    t->Edit();
+    t->Field(QStringLiteral("FruitID")).SetValue(2);
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, t->Post());
+    QCOMPARE(t->State(), TDataSetState::Browse);
+    QCOMPARE(t->Field(QStringLiteral("FruitID")).AsInteger(), 4); // the refused change is gone
+    t->First();
+    QCOMPARE(t->Field(QStringLiteral("Name")).AsString(), QStringLiteral("Apple"));
 }
 
 QTEST_GUILESS_MAIN(tst_TDataSet)

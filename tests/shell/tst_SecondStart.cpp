@@ -63,6 +63,9 @@ void tst_SecondStart::secondStartEndsAtOnceAndTheFirstComesForward()
     first.start(QStringLiteral(QUORVIS_BIN), {});
     QByteArray firstOutput;
     QVERIFY2(WaitForOutput(first, firstOutput, "quorvis: ready", 60000), firstOutput.constData());
+    // The program itself registers the record classes, before any window.
+    QVERIFY2(firstOutput.contains("quorvis: record classes TCategory TProduct"), firstOutput.constData());
+    QVERIFY2(firstOutput.contains(" TMerchant "), firstOutput.constData());
     // Its first activation shows the website selection, modally.
     QVERIFY2(WaitForOutput(first, firstOutput, "quorvis: website selection", 30000), firstOutput.constData());
 

@@ -1,0 +1,10 @@
+#include "TStoreRecordClasses.h"
+
+#include "TCatalogueRecordClasses.h"
+#include "TCommerceRecordClasses.h"
+
+void RegisterStoreRecordClasses()
+{
+    RegisterCatalogueRecordClasses();
+    RegisterCommerceRecordClasses();
+}
