@@ -192,6 +192,7 @@ qint64 TApp::NextFreeIdentifier(TDatabase& db, const TIdentifierKind& kind)
         try {
             highest = std::max(highest, db.Scalar(queries.identifierTableValue).toLongLong());
         } catch (const EDatabaseError&) {
+            // The column's maximum alone still gives a number no row holds.
         }
     }
     return highest + 1;

@@ -144,7 +144,7 @@ void WriteMarker(const QString& storeFolder)
     QSaveFile file(ConsistencyMarkerFile(storeFolder));
     const QString line = QStringLiteral("Verified : ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + u'\n';
     if (!file.open(QIODevice::WriteOnly) || file.write(line.toUtf8()) < 0 || !file.commit())
-        throw EQuorvisError(QStringLiteral("The file %1 could not be written: %2").arg(file.fileName(), file.errorString()));
+        throw EQuorvisError(LangStr(5017).arg(file.fileName(), file.errorString()));
 }
 
 // Shows "checking the database" for as long as it lives.

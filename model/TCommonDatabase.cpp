@@ -1,5 +1,7 @@
 #include "TCommonDatabase.h"
 
+#include "TGlobalResourceManager.h"
+
 #include "TDataSet.h"
 #include "TDatabase.h"
 #include "TProgramFolders.h"
@@ -50,14 +52,14 @@ QStringList s_createdAtOpen;
 
 [[noreturn]] void BadSeed(const QString& file, int line, const QString& what)
 {
-    throw EQuorvisError(QStringLiteral("The program's data file %1 is damaged (line %2): %3").arg(file).arg(line).arg(what));
+    throw EQuorvisError(LangStr(5015).arg(file).arg(line).arg(what));
 }
 
 void Seed(TDatabase& db, const TTableDef& table, const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        throw EQuorvisError(QStringLiteral("The program's data file %1 is missing: %2").arg(file, f.errorString()));
+        throw EQuorvisError(LangStr(5016).arg(file, f.errorString()));
     const QString text = QString::fromUtf8(f.readAll());
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())

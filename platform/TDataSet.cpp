@@ -2,12 +2,22 @@
 
 #include "TValueText.h"
 
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
 // ---------------------------------------------------------------- storage forms
+
+namespace {
+
+// Text in a column, or given for one, that is no value of the column's type.
+[[noreturn]] void Invalid(const QVariant& value, const QString& fieldName, const char* kind)
+{
+    throw EDatabaseError(QStringLiteral("'%1' is not a valid %2 value for field '%3'")
+                             .arg(value.toString(), QString::fromLatin1(kind), fieldName));
+}
+
+} // namespace
 
 namespace FieldStorage {
 
@@ -46,12 +56,6 @@ QString DateTimeText(const QDateTime& value)
 }
 
 namespace {
-
-[[noreturn]] void Invalid(const QVariant& value, const QString& fieldName, const char* kind)
-{
-    throw EDatabaseError(QStringLiteral("'%1' is not a valid %2 value for field '%3'")
-                             .arg(value.toString(), QString::fromLatin1(kind), fieldName));
-}
 
 bool IsText(const QVariant& v)
 {
@@ -289,7 +293,7 @@ qint64 TField::AsLargeInt() const
             return 0;
         const auto n = ValueText::Integer(t);
         if (!n)
-            throw EDatabaseError(QStringLiteral("'%1' is not a valid integer value for field '%2'").arg(t, FieldName()));
+            Invalid(t, FieldName(), "integer");
         return *n;
     }
     if (raw.typeId() == QMetaType::Double)
@@ -310,7 +314,7 @@ double TField::AsFloat() const
             return 0.0;
         const auto d = ValueText::Float(t);
         if (!d)
-            throw EDatabaseError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(t, FieldName()));
+            Invalid(t, FieldName(), "floating point");
         return *d;
     }
     return raw.toDouble();
@@ -339,7 +343,7 @@ TMoney TField::AsCurrency() const
                 return TMoney();
             const auto m = ValueText::Money(t);
             if (!m)
-                throw EDatabaseError(QStringLiteral("'%1' is not a valid currency value for field '%2'").arg(t, FieldName()));
+                Invalid(t, FieldName(), "currency");
             return *m;
         }
         if (raw.typeId() == QMetaType::Double)

@@ -184,6 +184,8 @@ QString TMerchant::CountryName() const
             return fallback;
         return query.Value(0).toString();
     } catch (const std::exception&) {
+        // The name only labels what the merchant sees; an unreadable common
+        // database must not stop the window or the page that shows it.
         return fallback;
     }
 }

@@ -50,6 +50,7 @@ bool TBrowserCheck::Check(QWidget* parent)
     try {
         version = ReadVersion(EngineVersionText());
     } catch (...) {
+        // An unreadable version counts as too old: the check then says so.
         version = 1.0;
     }
     if (!NeedsWarning(version))

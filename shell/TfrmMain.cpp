@@ -377,6 +377,7 @@ void TfrmMain::mnuSettingsPopup()
         try {
             mnuBriefDescInSearch->setChecked(TMerchantFlags::BriefDescInSearch());
         } catch (const EQuorvisError&) {
+            // The merchant record cannot be read: the flag cannot be shown or changed.
             mnuBriefDescInSearch->setEnabled(false);
         }
     }

@@ -233,6 +233,9 @@ std::optional<TWebsites::TMerchantDetails> TWebsites::ReadMerchant(const QString
         }
         return details;
     } catch (const std::exception&) {
+        // A store that cannot be read has no details to offer; the caller
+        // lists the folder under a plain name and the merchant can still open
+        // it, which reports the reason.
         return std::nullopt;
     }
 }
@@ -318,6 +321,7 @@ QString TWebsites::DescriptionFromRtf(const QString& text)
     try {
         return TScrooge().RtfToHtml(text);
     } catch (const std::exception&) {
+        // Text that is no rich text is shown as it is (escaped by the preview).
         return text;
     }
 }
