@@ -24,7 +24,8 @@ inline constexpr unsigned Both = Import | Export;
 // published property table, the import and export field lists and the schema
 // check all derive from it, in the order of declaration.
 //
-// A record class derives a small struct from it whose members are the rows:
+// A record class declares a nested struct derived from it whose members are
+// the rows, and a static Cols() that holds the one instance:
 //
 //     struct Columns : TRecordDeclaration
 //     {
@@ -32,8 +33,9 @@ inline constexpr unsigned Both = Import | Export;
 //         TColumn<quint32> ID{this, "ID", "TaxID", P::Unsigned, ReadOnly};
 //         TColumn<QString> Name{this, "Name", "TaxName", P::String};
 //     };
+//     static const Columns& Cols();
 //
-// and each accessor is one line over a row: `return Read(Cols().Name);`.
+// Each accessor is one line over a row: `QString Name() const { return Read(Cols().Name); }`.
 class TRecordDeclaration
 {
 public:
@@ -45,6 +47,15 @@ public:
         unsigned use = 0;
         QString listName;  // the name the field lists use, where their spelling differs
     };
+
+    // Shorthands for the rows of a class's declaration.
+    using P = TPropertyType;
+    static constexpr unsigned Import = RecordUse::Import;
+    static constexpr unsigned Export = RecordUse::Export;
+    static constexpr unsigned Required = RecordUse::Required;
+    static constexpr unsigned ReadOnly = RecordUse::ReadOnly;
+    static constexpr unsigned Unpublished = RecordUse::Unpublished;
+    static constexpr unsigned Both = RecordUse::Both;
 
     TRecordDeclaration(const char* className, const char* table);
     TRecordDeclaration(const TRecordDeclaration&) = delete;
@@ -149,6 +160,7 @@ class TRecord : public TItem
 public:
     using TItem::TItem;
 
+    static const TRecordDeclaration& Declaration() { return T::Cols(); }
     static const TPropertyTable& PropertyTable() { return T::Declaration().Properties(); }
     const TPropertyTable& Properties() const override { return PropertyTable(); }
     static void GetImportFields(TFieldList& list) { list = T::Declaration().ImportFields(); }

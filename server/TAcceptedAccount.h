@@ -8,9 +8,16 @@ class TAcceptedAccount : public TRecord<TAcceptedAccount>
 public:
     using TRecord::TRecord;
 
-    QString AccountName() const;
-    void SetAccountName(const QString& value);
+    QString AccountName() const { return Read(Cols().AccountName); }
+    void SetAccountName(const QString& value) { Write(Cols().AccountName, value); }
 
-    static const TRecordDeclaration& Declaration();
+    // The declared columns and properties, in their order.
+    struct Columns : TRecordDeclaration
+    {
+        Columns() : TRecordDeclaration("TAcceptedAccount", "AcceptedAccount") {}
+        // Accounts are imported by their name alone, which must be mapped.
+        TColumn<QString> AccountName{this, "AccountName", "AccountName", P::String, Import | Required};
+    };
+    static const Columns& Cols();
     // What an import may fill: the account name, which it cannot do without.
 };

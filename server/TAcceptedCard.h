@@ -8,8 +8,14 @@ class TAcceptedCard : public TRecord<TAcceptedCard>
 public:
     using TRecord::TRecord;
 
-    QString CardName() const;
-    void SetCardName(const QString& value);
+    QString CardName() const { return Read(Cols().CardName); }
+    void SetCardName(const QString& value) { Write(Cols().CardName, value); }
 
-    static const TRecordDeclaration& Declaration();
+    // The declared columns and properties, in their order.
+    struct Columns : TRecordDeclaration
+    {
+        Columns() : TRecordDeclaration("TAcceptedCard", "AcceptedCard") {}
+        TColumn<QString> CardName{this, "CardName", "CardName", P::String};
+    };
+    static const Columns& Cols();
 };
