@@ -603,8 +603,10 @@ private:
 
     void Byte(uchar b)
     {
-        if (TakeTextToken())
-            m_bytes.append(char(b));
+        if (!TakeTextToken())
+            return;
+        m_bytes.append(char(b));
+        m_leadPending = !m_leadPending && IsLeadByte(CurrentCodePage(), b);
     }
 
     const FontInfo* CurrentFont() const
@@ -627,16 +629,7 @@ private:
         return m_codePage;
     }
 
-    bool NeedsTrailByte() const
-    {
-        if (m_bytes.isEmpty())
-            return false;
-        const int codePage = CurrentCodePage();
-        qsizetype k = 0;
-        while (k < m_bytes.size())
-            k += IsLeadByte(codePage, uchar(m_bytes[k])) ? 2 : 1;
-        return k > m_bytes.size();
-    }
+    bool NeedsTrailByte() const { return m_leadPending; }
 
     void FlushBytes()
     {
@@ -654,6 +647,7 @@ private:
             }
         }
         m_bytes.clear();
+        m_leadPending = false;
     }
 
     // The decoder of a code page, or none for code page 1252 (and for code pages
@@ -1382,6 +1376,8 @@ private:
     int m_tableFont = 0;
     std::unordered_map<int, FontInfo> m_fonts;
     QByteArray m_bytes;
+    // The last byte taken is the first of a double-byte character.
+    bool m_leadPending = false;
     std::unordered_map<int, std::unique_ptr<QStringDecoder>> m_decoders;
 
     QString m_label;

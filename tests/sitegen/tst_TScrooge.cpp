@@ -141,6 +141,7 @@ private slots:
     void fontCharsetChoosesTheCodePage();
     void textWithoutHeaderRaisesQuorvisError();
     void deepNestingConverts();
+    void longDoubleByteRunConverts();
 
 private:
     QTemporaryDir m_home;
@@ -541,6 +542,18 @@ void tst_TScrooge::deepNestingConverts()
     const QString rtf = "{\\rtf1\\pard " + QString(depth, u'{') + "\\b x" + QString(depth, u'}') + "y}";
     TScrooge scrooge;
     QCOMPARE(scrooge.RtfToHtml(rtf), "<B>x</B>y" + CrLf);
+}
+
+void tst_TScrooge::longDoubleByteRunConverts()
+{
+    // A description of Chinese text with no control word in it for a long way.
+    const int count = 200000;
+    QString rtf = QStringLiteral("{\\rtf1\\ansi\\ansicpg950\\pard ");
+    for (int k = 0; k < count; ++k)
+        rtf += QStringLiteral("\\'acK");
+    rtf += u'}';
+    TScrooge scrooge;
+    QCOMPARE(scrooge.RtfToHtml(rtf), QString(count, QChar(0x6625)) + CrLf);
 }
 
 QTEST_GUILESS_MAIN(tst_TScrooge)
