@@ -3,6 +3,7 @@
 #include "EQuorvisError.h"
 #include "TApp.h"
 #include "TBrowserCheck.h"
+#include "TGlobalResourceManager.h"
 #include "TMessenger.h"
 #include "TProgramFolders.h"
 #include "TRecordClasses.h"
@@ -37,8 +38,7 @@ int RunProgram(TSingleInstance& instance)
     TProgramFolders::Seed();
     const QString programFolder = TProgramFolders::ProgramFolder();
     if (!QDir::setCurrent(programFolder))
-        throw EQuorvisError(QStringLiteral("The program folder %1 cannot be used. Please check that it exists and that you may write to it.")
-                                .arg(QDir::toNativeSeparators(programFolder)));
+        throw EQuorvisError(LangStr(5130).arg(QDir::toNativeSeparators(programFolder)));
 
     if (!TBrowserCheck::Check())
         return 0;
@@ -109,7 +109,7 @@ int TStartup::Run()
     } catch (const EQuorvisError& e) {
         ShowStartupError(e.Message());
     } catch (const std::exception& e) {
-        ShowStartupError(QString::fromLocal8Bit(e.what()));
+        ShowStartupError(LangStr(5131).arg(QString::fromLocal8Bit(e.what())));
     }
     return 1;
 }

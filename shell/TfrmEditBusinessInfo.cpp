@@ -70,10 +70,9 @@ TfrmEditBusinessInfo::TfrmEditBusinessInfo(QWidget* parent)
 
 void TfrmEditBusinessInfo::FormResourceManagerResourceChange()
 {
-    // The window's own captions are fixed; the buttons follow the language.
-    setWindowTitle(QStringLiteral("Website Details"));
-    lblBusinessName->setText(QStringLiteral("Business &name:"));
-    lblBusinessDesc->setText(QStringLiteral("&Description:"));
+    setWindowTitle(LangStr(5110));
+    lblBusinessName->setText(LangStr(5111));
+    lblBusinessDesc->setText(LangStr(5112));
     btnOK->setText(LangStr(100));
     btnCancel->setText(LangStr(99));
 }

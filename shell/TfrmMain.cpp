@@ -149,16 +149,14 @@ TfrmMain::TfrmMain(QWidget* parent)
     mnuEnglish = addLanguage("mnuEnglish", QStringLiteral("English"), 3081);
     mnuChinese = addLanguage("mnuChinese", QStringLiteral("Chinese"), 1028);
 
-    // Items whose window is not part of this program (yet), and every item
-    // while a long operation runs, are shown disabled.
+    // Every item is shown disabled while a long operation runs. Items whose
+    // window is not part of this program yet stay usable: they say so.
     for (QMenu* menu : {mnuFile, mnuSettings, mnuUtilities, mnuMerchant, mnuHelp, mnuLanguage}) {
         connect(menu, &QMenu::aboutToShow, this, [menu] {
             const bool busy = TBusyGuard::Busy();
-            for (QAction* item : menu->actions()) {
-                const QString window = item->property("window").toString();
+            for (QAction* item : menu->actions())
                 if (!item->isSeparator())
-                    item->setEnabled(!busy && (window.isEmpty() || TCommandRegistry::Instance().IsRegistered(window)));
-            }
+                    item->setEnabled(!busy);
         });
     }
     connect(mnuSettings, &QMenu::aboutToShow, this, &TfrmMain::mnuSettingsPopup);
@@ -198,7 +196,7 @@ QAction* TfrmMain::AddWindowItem(QMenu* menu, const char* name, const QString& t
     item->setObjectName(QLatin1StringView(name));
     item->setProperty("window", QString::fromLatin1(window));
     connect(item, &QAction::triggered, this, [this, window] {
-        Guarded([this, window] { TCommandRegistry::Instance().Open(QString::fromLatin1(window), this, 0); });
+        Guarded([this, window] { OpenWindow(QString::fromLatin1(window), 0); });
     });
     return item;
 }
@@ -208,6 +206,15 @@ void TfrmMain::Guarded(const std::function<void()>& command)
     if (TBusyGuard::Busy())
         return;
     TMessenger::Run(command);
+}
+
+void TfrmMain::OpenWindow(const QString& window, int page)
+{
+    if (!TCommandRegistry::Instance().IsRegistered(window)) {
+        TMessenger::Current().Show(TMessenger::Kind::Information, LangStr(5140));
+        return;
+    }
+    TCommandRegistry::Instance().Open(window, this, page);
 }
 
 void TfrmMain::FormCreate()
@@ -321,7 +328,7 @@ void TfrmMain::RunCommand(const THomePageCommand& command)
             OpenWebsite();
             break;
         case THomePageCommand::Kind::Window:
-            TCommandRegistry::Instance().Open(command.target, this, command.page);
+            OpenWindow(command.target, command.page);
             break;
         case THomePageCommand::Kind::WebAddress:
             QDesktopServices::openUrl(QUrl(command.target));
@@ -424,7 +431,7 @@ void TfrmMain::mnuPrintSetupClick()
 
 void TfrmMain::mnuConfigureToolsClick()
 {
-    TCommandRegistry::Instance().Open(QLatin1StringView(WindowNames::Tools), this, 0);
+    OpenWindow(QLatin1StringView(WindowNames::Tools), 0);
     RebuildToolsMenu();
 }
 
@@ -435,7 +442,7 @@ void TfrmMain::mnuUploadSettingsClick()
         TMessenger::Current().Show(TMessenger::Kind::Warning, LangStr(729));
         return;
     }
-    TCommandRegistry::Instance().Open(QLatin1StringView(WindowNames::SendToServer), this, 0);
+    OpenWindow(QLatin1StringView(WindowNames::SendToServer), 0);
 }
 
 void TfrmMain::mnuHelpContentsClick()

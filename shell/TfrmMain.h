@@ -92,6 +92,9 @@ private:
     // Runs a menu or home page command unless a long operation is running;
     // a failure is shown, not passed on.
     void Guarded(const std::function<void()>& command);
+    // Opens the window registered under the name; a window this program does
+    // not have yet is reported to the merchant instead of doing nothing.
+    void OpenWindow(const QString& window, int page);
     QAction* AddItem(QMenu* menu, const char* name, const QString& text, void (TfrmMain::*handler)());
     QAction* AddWindowItem(QMenu* menu, const char* name, const QString& text, const char* window);
 

@@ -192,17 +192,19 @@ void TfrmSelectSite::FormCreate()
 
 void TfrmSelectSite::FormResourceManagerResourceChange()
 {
-    // Captions without a language string of their own are the window's fixed ones.
-    setWindowTitle(QStringLiteral("Select Website"));
-    lblWebsites->setText(QStringLiteral("&Websites:"));
-    btnNew->setText(QStringLiteral("&New..."));
-    btnAddExisting->setText(QStringLiteral("&Add Existing..."));
-    btnEditInfo->setText(QStringLiteral("&Edit..."));
-    btnDelete->setText(QStringLiteral("&Delete"));
+    setWindowTitle(LangStr(5100));
+    lblWebsites->setText(LangStr(5101));
+    btnNew->setText(LangStr(5102));
+    btnAddExisting->setText(LangStr(5103));
+    btnEditInfo->setText(LangStr(5104));
+    btnDelete->setText(LangStr(5105));
     btnImport->setText(LangStr(8) + QStringLiteral("..."));
     btnOK->setText(LangStr(100));
     UpdateCancelCaption();
-    // The sample store's description is a language string.
+    // The sample store's entry and description are language strings.
+    for (int row = 0; row < lstWebsites->count(); ++row)
+        if (lstWebsites->item(row)->data(IdRole).toLongLong() == TWebsites::SampleStoreID)
+            lstWebsites->item(row)->setText(LangStr(5107));
     if (SelectedID() == TWebsites::SampleStoreID)
         RenderPreview();
 }
@@ -279,7 +281,7 @@ void TfrmSelectSite::FillList(qint64 select)
     const QSignalBlocker blocker(lstWebsites);
     lstWebsites->clear();
     if (TWebsites::SampleStoreExists()) {
-        auto* sample = new QListWidgetItem(QString::fromLatin1(TWebsites::SampleStoreEntry), lstWebsites);
+        auto* sample = new QListWidgetItem(LangStr(5107), lstWebsites);
         sample->setData(IdRole, TWebsites::SampleStoreID);
     }
     for (const TWebsite& website : m_websites->List()) {
@@ -373,7 +375,7 @@ void TfrmSelectSite::btnNewClick()
 
 void TfrmSelectSite::btnAddExistingClick()
 {
-    const QString folder = AskForFolder(this, QStringLiteral("Select a Website folder"));
+    const QString folder = AskForFolder(this, LangStr(5106));
     if (folder.isEmpty())
         return;
     try {

@@ -6,6 +6,8 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
+#include <deque>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -15,19 +17,33 @@ namespace {
 
 enum class Word {
     Unknown,
-    Par, Line, Tab, Page,
+    Par, Line, Tab, Page, Section, Space,
     Underline, UnderlineNone, Bold, Italic, Strike,
     Sub, Super, NoSuperSub,
     DoubleQuote, Quote, EmDash, EnDash, Bullet,
     AlignRight, AlignCentre,
-    BulletLevel, BulletText,
+    BulletLevel,
     Pard, Plain,
     Unicode, UnicodeSkip,
     AnsiCodePage, Mac, Pc, Pca,
+    Font, DefaultFont, Charset, FontCodePage,
     Binary,
-    ListDefinition,
+    RowDefaults, InTable, Cell, Row, NestCell, NestRow,
+    FootnoteMark,
+    // Words that open a group of their own kind when they come first in it.
     Destination,
+    FontTable,
+    ListDefinition,
+    ListLabel,
+    Footnote,
+    ShapeInstance,
+    ShapeText,
 };
+
+bool OpensGroup(Word word)
+{
+    return word >= Word::Destination;
+}
 
 const QHash<QStringView, Word>& WordTable()
 {
@@ -36,6 +52,10 @@ const QHash<QStringView, Word>& WordTable()
         {u"line", Word::Line},
         {u"tab", Word::Tab},
         {u"page", Word::Page},
+        {u"sect", Word::Section},
+        {u"emspace", Word::Space},
+        {u"enspace", Word::Space},
+        {u"qmspace", Word::Space},
         {u"ul", Word::Underline},
         {u"ulnone", Word::UnderlineNone},
         {u"b", Word::Bold},
@@ -56,7 +76,6 @@ const QHash<QStringView, Word>& WordTable()
         {u"qr", Word::AlignRight},
         {u"qc", Word::AlignCentre},
         {u"pnlvlblt", Word::BulletLevel},
-        {u"pntext", Word::BulletText},
         {u"pard", Word::Pard},
         {u"plain", Word::Plain},
         {u"u", Word::Unicode},
@@ -65,17 +84,38 @@ const QHash<QStringView, Word>& WordTable()
         {u"mac", Word::Mac},
         {u"pc", Word::Pc},
         {u"pca", Word::Pca},
+        {u"f", Word::Font},
+        {u"deff", Word::DefaultFont},
+        {u"fcharset", Word::Charset},
+        {u"cpg", Word::FontCodePage},
         {u"bin", Word::Binary},
+        {u"trowd", Word::RowDefaults},
+        {u"intbl", Word::InTable},
+        {u"cell", Word::Cell},
+        {u"row", Word::Row},
+        {u"nestcell", Word::NestCell},
+        {u"nestrow", Word::NestRow},
+        {u"chftn", Word::FootnoteMark},
+        {u"fonttbl", Word::FontTable},
         {u"pn", Word::ListDefinition},
+        // The label a word processor writes in front of each list item for
+        // readers that know nothing of lists.
+        {u"pntext", Word::ListLabel},
+        {u"listtext", Word::ListLabel},
+        {u"footnote", Word::Footnote},
+        {u"shpinst", Word::ShapeInstance},
+        {u"do", Word::ShapeInstance},
+        {u"shptxt", Word::ShapeText},
+        {u"dptxbxtext", Word::ShapeText},
         // Groups that hold no text of the document: tables, document information,
         // picture and object data, field codes, headers and footers, the bullet
-        // texts of the list definitions.
-        {u"fonttbl", Word::Destination},
+        // texts of the list definitions, the fallback pictures of shapes.
         {u"colortbl", Word::Destination},
         {u"stylesheet", Word::Destination},
         {u"info", Word::Destination},
         {u"pict", Word::Destination},
         {u"nonshppict", Word::Destination},
+        {u"shprslt", Word::Destination},
         {u"objdata", Word::Destination},
         {u"objclass", Word::Destination},
         {u"objname", Word::Destination},
@@ -90,8 +130,10 @@ const QHash<QStringView, Word>& WordTable()
         {u"footerf", Word::Destination},
         {u"ftnsep", Word::Destination},
         {u"ftnsepc", Word::Destination},
+        {u"ftncn", Word::Destination},
         {u"aftnsep", Word::Destination},
         {u"aftnsepc", Word::Destination},
+        {u"aftncn", Word::Destination},
         {u"listtable", Word::Destination},
         {u"listoverridetable", Word::Destination},
         {u"revtbl", Word::Destination},
@@ -108,6 +150,8 @@ const QHash<QStringView, Word>& WordTable()
         {u"tc", Word::Destination},
         {u"bkmkstart", Word::Destination},
         {u"bkmkend", Word::Destination},
+        // What a nested table looks like to readers without them: a copy.
+        {u"nonesttables", Word::Destination},
     };
     return table;
 }
@@ -144,38 +188,254 @@ constexpr int DefaultCodePage = 1252;
 // overflowing.
 constexpr int ParameterLimit = 1000000000;
 
-QByteArray DecoderName(int codePage)
+// The names this system's converters may know a Windows code page by, best first.
+QList<QByteArray> DecoderNames(int codePage)
 {
     switch (codePage) {
-    case 10000: return "macintosh";
-    case 932: return "Shift_JIS";
-    case 936: return "GBK";
-    case 949: return "windows-949";
-    case 950: return "Big5";
-    case 65001: return "UTF-8";
+    case 10000: return {"macintosh"};
+    case 932: return {"windows-932", "Shift_JIS"};
+    case 936: return {"windows-936", "GBK"};
+    case 949: return {"windows-949", "CP949", "EUC-KR"};
+    case 950: return {"windows-950", "Big5"};
+    case 1361: return {"johab", "x-johab"};
+    case 65001: return {"UTF-8"};
     case 437: case 850: case 852: case 855: case 857: case 860: case 861: case 862:
     case 863: case 864: case 865: case 866: case 869:
-        return "IBM" + QByteArray::number(codePage);
-    default: return "windows-" + QByteArray::number(codePage);
+        return {"IBM" + QByteArray::number(codePage)};
+    default: return {"windows-" + QByteArray::number(codePage)};
     }
 }
 
-struct CharFormat
+// The code page of a font's character set; 0 for the document's own code page.
+int CharsetCodePage(int charset)
 {
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool sub = false;
-    bool super = false;
+    switch (charset) {
+    case 77: return 10000;
+    case 128: return 932;
+    case 129: return 949;
+    case 130: return 1361;
+    case 134: return 936;
+    case 136: return 950;
+    case 161: return 1253;
+    case 162: return 1254;
+    case 163: return 1258;
+    case 177: return 1255;
+    case 178: return 1256;
+    case 186: return 1257;
+    case 204: return 1251;
+    case 222: return 874;
+    case 238: return 1250;
+    case 254: return 437;
+    case 255: return 850;
+    default: return 0;
+    }
+}
+
+// Double-byte code pages: a lead byte takes the next byte with it, and that
+// second byte may be written as a plain character ("\'83T", "\'83\\").
+bool IsLeadByte(int codePage, uchar b)
+{
+    switch (codePage) {
+    case 932: return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 936: case 949: case 950: case 1361: return b >= 0x81 && b <= 0xFE;
+    default: return false;
+    }
+}
+
+enum Format : unsigned {
+    Bold = 1, Italic = 2, Underline = 4, Strike = 8, Subscript = 16, Superscript = 32,
 };
+
+struct FormatTag
+{
+    Format bit;
+    QStringView open;
+    QStringView close;
+    int counter; // index into the open-tag counters, -1 for none
+};
+
+// Tags open in this order and close in the reverse.
+constexpr std::array<FormatTag, 6> FormatTags{{
+    {Bold, u"<B>", u"</B>", 1},
+    {Italic, u"<I>", u"</I>", 2},
+    {Underline, u"<U>", u"</U>", 0},
+    {Strike, u"<STRIKE>", u"</STRIKE>", 3},
+    {Subscript, u"<sub>", u"</sub>", -1},
+    {Superscript, u"<sup>", u"</sup>", -1},
+}};
+
+const FormatTag& TagOf(Format bit)
+{
+    for (const FormatTag& tag : FormatTags)
+        if (tag.bit == bit)
+            return tag;
+    return FormatTags[0];
+}
+
+enum class Dest : unsigned char {
+    Text,           // the document's text
+    FontTable,      // font numbers and their character sets; names dropped
+    ListDefinition, // an old-style list definition: nothing shown
+    ListLabel,      // a list item's label: read to tell the kind of list, not shown
+    Shape,          // a drawing's properties: nothing shown but its text box
+};
+
+enum class Role : unsigned char { None, Label, Footnote, TextBox };
+
+enum class ListKind : unsigned char {
+    None, Bullet, Labelled, Decimal, LowerAlpha, UpperAlpha, LowerRoman, UpperRoman,
+};
+
+enum class Align : unsigned char { None, Right, Centre };
 
 struct GroupState
 {
-    CharFormat format;
+    unsigned format = 0;
     int unicodeSkip = 1;
-    bool listDefinition = false;
+    int font = -1; // -1: the document's default font
+    Dest dest = Dest::Text;
+    Role role = Role::None;
 };
+
+// The state of one stream of HTML: the running text, or a footnote or text box
+// read in the middle of it, which must not disturb its lists, tables and tags.
+struct Flow
+{
+    unsigned written = 0; // formatting tags open in the HTML
+    // Open-tag counters: underline, bold, italic, strike. They may go below zero
+    // (closing words without opening ones); only those above zero are closed at the end.
+    std::array<int, 4> counts{};
+    int alignCount = 0;
+    Align pendingAlign = Align::None;
+    bool alignOpen = false;
+    ListKind list = ListKind::None;
+    // A list label has been read since the last paragraph end: this paragraph
+    // is a list item.
+    bool labelSinceBreak = false;
+    bool inTable = false; // the paragraph lies in a table
+    bool tableOpen = false;
+    bool rowOpen = false;
+    bool cellOpen = false;
+};
+
+struct FontInfo
+{
+    int codePage = 0; // 0: the document's code page
+    bool symbol = false;
+};
+
+struct Label
+{
+    ListKind kind = ListKind::Bullet;
+    int value = 0;
+    QString whitespace; // what the label holds besides its marker
+    QString text;       // the label itself, for labels that are not numbers
+};
+
+bool IsBulletCharacter(char16_t c)
+{
+    switch (c) {
+    case 0x00B7: case 0x2022: case 0x25CF: case 0x25CB: case 0x25AA: case 0x25A0:
+    case 0x25A1: case 0x25E6: case 0x2023: case 0x2043: case 0x2219: case 0x27A2:
+    case 0x25BA: case 0x2713: case 0x2714: case 0x2013: case 0x2014: case 0x00A7:
+    case u'-': case u'*': case u'o': case u'>':
+        return true;
+    default:
+        // Symbol fonts reached through their private-use code points.
+        return c >= 0xF000 && c <= 0xF0FF;
+    }
+}
+
+int RomanValue(QStringView text)
+{
+    int total = 0;
+    int previous = 0;
+    for (qsizetype k = text.size() - 1; k >= 0; --k) {
+        int v = 0;
+        switch (QChar(text[k]).toLower().unicode()) {
+        case u'i': v = 1; break;
+        case u'v': v = 5; break;
+        case u'x': v = 10; break;
+        case u'l': v = 50; break;
+        case u'c': v = 100; break;
+        case u'd': v = 500; break;
+        case u'm': v = 1000; break;
+        default: return 0;
+        }
+        total += v < previous ? -v : v;
+        previous = std::max(previous, v);
+        if (total > 100000)
+            return 0;
+    }
+    return std::max(total, 0);
+}
+
+// What a list label says about its list: a bullet, a number of some style, or
+// a word of its own ("Step 1:"), which is kept.
+Label ReadLabel(const QString& raw, bool symbolFont)
+{
+    Label label;
+    QString core;
+    for (QChar c : raw) {
+        if (c.isSpace())
+            label.whitespace += c;
+        else
+            core += c;
+    }
+    if (core.isEmpty() || symbolFont || (core.size() == 1 && IsBulletCharacter(core[0].unicode())))
+        return label;
+
+    QStringView number(core);
+    if (number.startsWith(u'('))
+        number = number.mid(1);
+    while (!number.isEmpty() && QStringView(u".):").contains(number.back()))
+        number.chop(1);
+    const bool lower = !number.isEmpty() && number.front().isLower();
+    bool digits = !number.isEmpty() && number.size() <= 9;
+    for (QChar c : number)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (digits) {
+        label.kind = ListKind::Decimal;
+        label.value = number.toInt();
+        return label;
+    }
+    const int roman = RomanValue(number);
+    const bool romanLike = roman > 0 && (number.size() > 1 || QStringView(u"ivxIVX").contains(number.front()));
+    bool sameCase = true;
+    for (QChar c : number)
+        sameCase = sameCase && c.isLower() == lower;
+    if (romanLike && sameCase) {
+        label.kind = lower ? ListKind::LowerRoman : ListKind::UpperRoman;
+        label.value = roman;
+        return label;
+    }
+    if (number.size() == 1 && number.front() < u'\x80' && number.front().isLetter()) {
+        label.kind = lower ? ListKind::LowerAlpha : ListKind::UpperAlpha;
+        label.value = number.front().toLower().unicode() - u'a' + 1;
+        return label;
+    }
+    label.kind = ListKind::Labelled;
+    label.text = raw.trimmed();
+    return label;
+}
+
+QStringView ListOpenTag(ListKind kind)
+{
+    switch (kind) {
+    case ListKind::Labelled: return u"<UL STYLE=\"list-style-type:none\">";
+    case ListKind::Decimal: return u"<OL>";
+    case ListKind::LowerAlpha: return u"<OL TYPE=a>";
+    case ListKind::UpperAlpha: return u"<OL TYPE=A>";
+    case ListKind::LowerRoman: return u"<OL TYPE=i>";
+    case ListKind::UpperRoman: return u"<OL TYPE=I>";
+    default: return u"<UL>";
+    }
+}
+
+QStringView ListCloseTag(ListKind kind)
+{
+    return kind == ListKind::Bullet || kind == ListKind::Labelled ? QStringView(u"</UL>") : QStringView(u"</OL>");
+}
 
 class Converter
 {
@@ -194,9 +454,11 @@ public:
             // Line ends are layout of the RTF text itself, not of the document.
             case u'\r': case u'\n': break;
             default:
-                if (c.unicode() >= 0x80 && c.unicode() <= 0x9F) {
+                if ((c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+                    || (c.unicode() >= 0x40 && c.unicode() <= 0x7E && NeedsTrailByte())) {
                     // A control code here is an unescaped byte of the document's code
-                    // page that reached us decoded as Latin-1.
+                    // page that reached us decoded as Latin-1; a plain character after
+                    // a lead byte is the second byte of the same character.
                     Byte(uchar(c.unicode()));
                 } else {
                     FlushBytes();
@@ -216,9 +478,9 @@ private:
         if (m_pos >= n)
             return;
         const QChar c = m_in[m_pos];
-        if (c >= u'a' && c <= u'z') {
+        if (IsWordLetter(c)) {
             const qsizetype start = m_pos;
-            while (m_pos < n && m_in[m_pos] >= u'a' && m_in[m_pos] <= u'z')
+            while (m_pos < n && IsWordLetter(m_in[m_pos]))
                 ++m_pos;
             const QStringView name = m_in.mid(start, m_pos - start);
             bool hasParameter = false;
@@ -240,6 +502,8 @@ private:
                 parameter = -parameter;
             if (m_pos < n && m_in[m_pos] == u' ')
                 ++m_pos;
+            // Characters given as bytes belong before whatever the word does.
+            FlushBytes();
             ControlWord(WordTable().value(name, Word::Unknown), hasParameter, parameter);
             return;
         }
@@ -257,6 +521,10 @@ private:
             break;
         }
         case u'\\': case u'{': case u'}':
+            if (NeedsTrailByte()) {
+                Byte(uchar(c.unicode()));
+                break;
+            }
             FlushBytes();
             Text(c);
             break;
@@ -292,6 +560,13 @@ private:
         }
     }
 
+    // Word processors write words with capitals in them (\trftsWidth3,
+    // \clwWidth4508); read as text, their tails would land in the page.
+    static bool IsWordLetter(QChar c)
+    {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    }
+
     static int HexValue(QChar c)
     {
         const char16_t u = c.unicode();
@@ -303,7 +578,7 @@ private:
 
     // Common gate of everything that stands for document text. Returns false when
     // the token is to be dropped: inside a skipped group, as the fallback of a
-    // preceding \u, or inside a list definition.
+    // preceding \u, or inside a group that holds no text.
     bool TakeTextToken()
     {
         if (m_skipDepth > 0)
@@ -317,7 +592,7 @@ private:
             return false;
         }
         m_groupStart = false;
-        return !m_state.listDefinition;
+        return m_state.dest == Dest::Text || m_state.dest == Dest::ListLabel;
     }
 
     void Text(QChar c)
@@ -328,15 +603,39 @@ private:
 
     void Byte(uchar b)
     {
-        if (TakeTextToken())
-            m_bytes.append(char(b));
+        if (!TakeTextToken())
+            return;
+        m_bytes.append(char(b));
+        m_leadPending = !m_leadPending && IsLeadByte(CurrentCodePage(), b);
     }
+
+    const FontInfo* CurrentFont() const
+    {
+        const int number = m_state.font >= 0 ? m_state.font : m_defaultFont;
+        const auto it = m_fonts.find(number);
+        return it == m_fonts.end() ? nullptr : &it->second;
+    }
+
+    // The code page of bytes in the current font: its character set's, else the
+    // document's. Symbol fonts read as code page 1252, as they always have.
+    int CurrentCodePage() const
+    {
+        if (const FontInfo* font = CurrentFont()) {
+            if (font->symbol)
+                return DefaultCodePage;
+            if (font->codePage > 0)
+                return font->codePage;
+        }
+        return m_codePage;
+    }
+
+    bool NeedsTrailByte() const { return m_leadPending; }
 
     void FlushBytes()
     {
         if (m_bytes.isEmpty())
             return;
-        if (QStringDecoder* decoder = Decoder()) {
+        if (QStringDecoder* decoder = Decoder(CurrentCodePage())) {
             decoder->resetState();
             const QString decoded = decoder->decode(m_bytes);
             for (QChar c : decoded)
@@ -348,21 +647,25 @@ private:
             }
         }
         m_bytes.clear();
+        m_leadPending = false;
     }
 
-    // The decoder of the document's code page, or none for code page 1252 (and
-    // for code pages this system cannot decode, which then read as 1252).
-    QStringDecoder* Decoder()
+    // The decoder of a code page, or none for code page 1252 (and for code pages
+    // this system cannot decode, which then read as 1252).
+    QStringDecoder* Decoder(int codePage)
     {
-        if (m_codePage == DefaultCodePage)
+        if (codePage == DefaultCodePage)
             return nullptr;
-        auto it = m_decoders.find(m_codePage);
+        auto it = m_decoders.find(codePage);
         if (it == m_decoders.end()) {
-            auto decoder = std::make_unique<QStringDecoder>(DecoderName(m_codePage).constData(),
-                                                            QStringDecoder::Flag::Stateless);
-            if (!decoder->isValid())
+            std::unique_ptr<QStringDecoder> decoder;
+            for (const QByteArray& name : DecoderNames(codePage)) {
+                decoder = std::make_unique<QStringDecoder>(name.constData(), QStringDecoder::Flag::Stateless);
+                if (decoder->isValid())
+                    break;
                 decoder.reset();
-            it = m_decoders.emplace(m_codePage, std::move(decoder)).first;
+            }
+            it = m_decoders.emplace(codePage, std::move(decoder)).first;
         }
         return it->second.get();
     }
@@ -376,6 +679,7 @@ private:
             return;
         }
         m_groups.push_back(m_state);
+        m_state.role = Role::None;
         m_groupStart = true;
     }
 
@@ -390,14 +694,72 @@ private:
             return;
         const GroupState outer = m_groups.back();
         m_groups.pop_back();
-        SetFormat(outer.format);
+        const Role role = m_state.role;
+        if (role == Role::Footnote || role == Role::TextBox)
+            EndFlow(role);
+        CloseUnwanted(outer.format);
         m_state = outer;
+        if (role == Role::Label)
+            EndLabel();
     }
 
     void BeginSkip()
     {
         m_ignorable = false;
         m_skipDepth = 1;
+    }
+
+    // A word that opens a group of its kind; false when it is not one this
+    // converter knows (an ignorable group of that kind is then dropped).
+    bool StartGroup(Word word)
+    {
+        switch (word) {
+        case Word::Destination:
+            BeginSkip();
+            return true;
+        case Word::FontTable:
+            m_state.dest = Dest::FontTable;
+            return true;
+        case Word::ListDefinition:
+            if (m_state.dest != Dest::Text)
+                BeginSkip();
+            else
+                m_state.dest = Dest::ListDefinition;
+            return true;
+        case Word::ListLabel:
+            if (m_state.dest != Dest::Text) {
+                BeginSkip();
+                return true;
+            }
+            m_state.dest = Dest::ListLabel;
+            m_state.role = Role::Label;
+            m_label.clear();
+            m_labelSymbol = false;
+            return true;
+        case Word::Footnote:
+            // A footnote inside a footnote is part of its text.
+            if (m_state.dest != Dest::Text)
+                BeginSkip();
+            else if (!InFootnote())
+                BeginFlow(Role::Footnote);
+            return true;
+        case Word::ShapeInstance:
+            if (m_state.dest != Dest::Text)
+                BeginSkip();
+            else
+                m_state.dest = Dest::Shape;
+            return true;
+        case Word::ShapeText:
+            if (m_state.dest != Dest::Text && m_state.dest != Dest::Shape) {
+                BeginSkip();
+                return true;
+            }
+            m_state.dest = Dest::Text;
+            BeginFlow(Role::TextBox);
+            return true;
+        default:
+            return false;
+        }
     }
 
     void ControlWord(Word word, bool hasParameter, int parameter)
@@ -411,10 +773,9 @@ private:
             return;
         if (m_ignorable) {
             m_ignorable = false;
-            if (word == Word::ListDefinition)
-                m_state.listDefinition = true;
-            else
+            if (!m_groupStart || !StartGroup(word))
                 BeginSkip();
+            m_groupStart = false;
             return;
         }
         if (m_fallback > 0) {
@@ -424,41 +785,45 @@ private:
         const bool groupStart = m_groupStart;
         m_groupStart = false;
 
-        if (word == Word::Destination || word == Word::ListDefinition) {
-            // These words name a destination only as the first word of a group.
-            if (groupStart) {
-                if (word == Word::Destination)
-                    BeginSkip();
-                else
-                    m_state.listDefinition = true;
-            }
+        if (OpensGroup(word)) {
+            // These words name a group of their kind only as its first word.
+            if (groupStart)
+                StartGroup(word);
+            else if (word == Word::ListLabel && m_state.dest == Dest::Text)
+                OldStyleListItem();
             return;
         }
-        if (m_state.listDefinition) {
+        switch (m_state.dest) {
+        case Dest::Text: break;
+        case Dest::FontTable: FontTableWord(word, parameter); return;
+        case Dest::ListLabel: LabelWord(word, hasParameter, parameter); return;
+        case Dest::ListDefinition:
             if (word == Word::BulletLevel)
-                OpenList();
+                BulletLevel();
             return;
+        case Dest::Shape: return;
         }
 
-        CharFormat& f = m_state.format;
         const bool on = !hasParameter || parameter != 0;
         switch (word) {
         case Word::Par:
-            Out(m_inList ? u"</LI>\r\n" : u"<BR>\r\n");
+        case Word::Section:
+            ParagraphEnd();
             break;
-        case Word::Line: Out(u"<BR>\r\n"); break;
-        case Word::Tab: Out(u"\t"); break;
-        case Word::Page: Out(u"<HR>\r\n"); break;
-        case Word::Underline: on ? UnderlineOn() : UnderlineOff(); break;
-        case Word::UnderlineNone: UnderlineOff(); break;
-        case Word::Bold: on ? BoldOn() : BoldOff(); break;
-        case Word::Italic: on ? ItalicOn() : ItalicOff(); break;
-        case Word::Strike: on ? StrikeOn() : StrikeOff(); break;
-        case Word::Sub: SubOn(); break;
-        case Word::Super: SuperOn(); break;
+        case Word::Line: Content(u"<BR>\r\n"); break;
+        case Word::Tab: EmitChar(u'\t'); break;
+        case Word::Page: Content(u"<HR>\r\n"); break;
+        case Word::Space: EmitChar(u' '); break;
+        case Word::Underline: on ? On(Underline) : Off(Underline); break;
+        case Word::UnderlineNone: Off(Underline); break;
+        case Word::Bold: on ? On(Bold) : Off(Bold); break;
+        case Word::Italic: on ? On(Italic) : Off(Italic); break;
+        case Word::Strike: on ? On(Strike) : Off(Strike); break;
+        case Word::Sub: On(Subscript); break;
+        case Word::Super: On(Superscript); break;
         case Word::NoSuperSub:
-            SubOff();
-            SuperOff();
+            Off(Subscript);
+            Off(Superscript);
             break;
         case Word::DoubleQuote: EmitChar(u'"'); break;
         case Word::Quote: EmitChar(u'\''); break;
@@ -466,41 +831,23 @@ private:
         case Word::EnDash: EmitChar(0x2013); break;
         case Word::Bullet:
             // Inside a bullet list the bullet is the list's own.
-            if (!m_inList)
+            if (m_flow.list == ListKind::None)
                 EmitChar(0x2022);
             break;
-        case Word::AlignRight:
-            Out(u"\r\n<P ALIGN=RIGHT>\r\n");
-            m_alignOpen = true;
-            ++m_alignCount;
-            break;
-        case Word::AlignCentre:
-            Out(u"\r\n<P ALIGN=CENTER>\r\n");
-            m_alignOpen = true;
-            ++m_alignCount;
-            break;
-        case Word::BulletLevel: OpenList(); break;
-        case Word::BulletText:
-            OpenList();
-            Out(u"<LI>");
-            break;
+        case Word::AlignRight: m_flow.pendingAlign = Align::Right; break;
+        case Word::AlignCentre: m_flow.pendingAlign = Align::Centre; break;
+        case Word::BulletLevel: BulletLevel(); break;
         case Word::Pard:
-            if (m_inList) {
-                Out(u"</UL>\r\n\r\n");
-                m_inList = false;
-                --m_listCount;
-            }
-            if (m_alignOpen) {
-                Out(u"</P>");
-                m_alignOpen = false;
-                --m_alignCount;
-            }
+            m_flow.inTable = false;
+            m_flow.pendingAlign = Align::None;
+            CloseAlign();
             break;
         case Word::Plain:
-            if (f.strike) StrikeOff();
-            if (f.underline) UnderlineOff();
-            if (f.italic) ItalicOff();
-            if (f.bold) BoldOff();
+            // Only what is on is switched off: \plain writes no stray closing tags.
+            for (Format bit : {Strike, Underline, Italic, Bold, Subscript, Superscript})
+                if ((m_state.format | m_flow.written) & bit)
+                    Off(bit);
+            m_state.font = -1;
             break;
         case Word::Unicode:
             if (hasParameter) {
@@ -518,81 +865,346 @@ private:
         case Word::Mac: m_codePage = 10000; break;
         case Word::Pc: m_codePage = 437; break;
         case Word::Pca: m_codePage = 850; break;
+        case Word::Font: m_state.font = std::max(0, parameter); break;
+        case Word::DefaultFont: m_defaultFont = std::max(0, parameter); break;
+        case Word::RowDefaults:
+        case Word::InTable:
+            m_flow.inTable = true;
+            break;
+        case Word::Cell: CellEnd(); break;
+        case Word::Row: RowEnd(); break;
+        case Word::NestCell: EmitChar(u' '); break;
+        case Word::NestRow: Content(u"<BR>\r\n"); break;
+        case Word::FootnoteMark:
+            // The mark in the text counts the footnotes; the one inside a footnote
+            // repeats the number of its own.
+            if (!InFootnote())
+                ++m_footnoteNumber;
+            for (QChar digit : QString::number(std::max(1, m_footnoteNumber)))
+                EmitChar(digit.unicode());
+            break;
         default:
             break;
         }
     }
 
-    void OpenList()
+    void FontTableWord(Word word, int parameter)
     {
-        if (m_inList)
-            return;
-        Out(u"\r\n<UL>\r\n");
-        m_inList = true;
-        ++m_listCount;
+        switch (word) {
+        case Word::Font:
+            m_tableFont = std::max(0, parameter);
+            m_fonts.try_emplace(m_tableFont);
+            break;
+        case Word::Charset: {
+            FontInfo& font = m_fonts[m_tableFont];
+            font.symbol = parameter == 2;
+            font.codePage = CharsetCodePage(parameter);
+            break;
+        }
+        case Word::FontCodePage:
+            if (parameter > 0)
+                m_fonts[m_tableFont].codePage = parameter;
+            break;
+        default:
+            break;
+        }
     }
 
-    // Closing tags are written even when the matching opening tag never was, and
+    // Inside a list label only the characters count, and the font they are in.
+    void LabelWord(Word word, bool hasParameter, int parameter)
+    {
+        switch (word) {
+        case Word::Tab: EmitChar(u'\t'); break;
+        case Word::Space: EmitChar(u' '); break;
+        case Word::Bullet: EmitChar(0x2022); break;
+        case Word::DoubleQuote: EmitChar(u'"'); break;
+        case Word::Quote: EmitChar(u'\''); break;
+        case Word::EmDash: EmitChar(0x2014); break;
+        case Word::EnDash: EmitChar(0x2013); break;
+        case Word::Unicode:
+            if (hasParameter) {
+                EmitCodeUnit(parameter);
+                m_fallback = m_state.unicodeSkip;
+            }
+            break;
+        case Word::UnicodeSkip: m_state.unicodeSkip = std::max(0, parameter); break;
+        case Word::Font: m_state.font = std::max(0, parameter); break;
+        case Word::Plain: m_state.font = -1; break;
+        default: break;
+        }
+    }
+
+    bool InFootnote() const
+    {
+        return std::any_of(m_flows.begin(), m_flows.end(), [](const SavedFlow& f) { return f.role == Role::Footnote; });
+    }
+
+    // ---- the structure of the page: tables, lists, aligned paragraphs
+
+    // Before anything visible: the cell, row and table of a table paragraph are
+    // opened, a table or list that this paragraph is not part of is closed, and
+    // a pending alignment starts its paragraph. A label opens its item itself,
+    // so it passes mayEndList false.
+    void BeginContent(bool mayEndList = true)
+    {
+        Flow& f = m_flow;
+        if (f.inTable) {
+            if (!f.tableOpen) {
+                CloseList();
+                CloseAlign();
+                Out(u"<TABLE CELLPADDING=4>\r\n");
+                f.tableOpen = true;
+            }
+            if (!f.rowOpen) {
+                Out(u"<TR>");
+                f.rowOpen = true;
+            }
+            if (!f.cellOpen) {
+                Out(u"<TD>");
+                f.cellOpen = true;
+            }
+        } else if (f.tableOpen) {
+            CloseTable();
+        }
+        if (mayEndList && f.list != ListKind::None && !f.labelSinceBreak)
+            CloseList();
+        if (f.pendingAlign != Align::None) {
+            Out(f.pendingAlign == Align::Right ? QStringView(u"\r\n<P ALIGN=RIGHT>\r\n") : QStringView(u"\r\n<P ALIGN=CENTER>\r\n"));
+            f.pendingAlign = Align::None;
+            f.alignOpen = true;
+            ++f.alignCount;
+        }
+    }
+
+    void Content(QStringView html)
+    {
+        BeginContent();
+        Out(html);
+    }
+
+    void ParagraphEnd()
+    {
+        BeginContent();
+        if (m_flow.list != ListKind::None) {
+            CloseWritten();
+            Out(u"</LI>\r\n");
+        } else {
+            Out(u"<BR>\r\n");
+        }
+        m_flow.labelSinceBreak = false;
+    }
+
+    void CloseAlign()
+    {
+        Flow& f = m_flow;
+        if (!f.alignOpen)
+            return;
+        Out(u"</P>");
+        f.alignOpen = false;
+        --f.alignCount;
+    }
+
+    void OpenList(ListKind kind)
+    {
+        Flow& f = m_flow;
+        if (f.list == kind)
+            return;
+        CloseList();
+        Out(u"\r\n");
+        Out(ListOpenTag(kind));
+        Out(u"\r\n");
+        f.list = kind;
+    }
+
+    void CloseList()
+    {
+        Flow& f = m_flow;
+        if (f.list == ListKind::None)
+            return;
+        CloseWritten();
+        Out(ListCloseTag(f.list));
+        Out(u"\r\n\r\n");
+        f.list = ListKind::None;
+    }
+
+    void BulletLevel()
+    {
+        BeginContent(false);
+        if (m_flow.list == ListKind::None)
+            OpenList(ListKind::Bullet);
+        m_flow.labelSinceBreak = true;
+    }
+
+    // A label word in the middle of a group: the item starts here.
+    void OldStyleListItem()
+    {
+        BeginContent(false);
+        if (m_flow.list == ListKind::None)
+            OpenList(ListKind::Bullet);
+        Out(u"<LI>");
+        m_flow.labelSinceBreak = true;
+    }
+
+    void EndLabel()
+    {
+        const Label label = ReadLabel(m_label, m_labelSymbol);
+        m_label.clear();
+        BeginContent(false);
+        OpenList(label.kind);
+        if (label.value > 0 && label.kind != ListKind::Bullet && label.kind != ListKind::Labelled)
+            Out(QStringLiteral("<LI VALUE=%1>").arg(label.value));
+        else
+            Out(u"<LI>");
+        m_flow.labelSinceBreak = true;
+        if (label.kind == ListKind::Labelled) {
+            for (QChar c : label.text)
+                EmitChar(c.unicode());
+            Out(u" ");
+        } else {
+            Out(label.whitespace);
+        }
+    }
+
+    // A \cell always ends a cell, an empty one too.
+    void CellEnd()
+    {
+        m_flow.inTable = true;
+        BeginContent(false);
+        CloseCell();
+    }
+
+    void CloseCell()
+    {
+        Flow& f = m_flow;
+        CloseList();
+        CloseAlign();
+        CloseWritten();
+        Out(u"</TD>");
+        f.cellOpen = false;
+        f.labelSinceBreak = false;
+    }
+
+    void RowEnd()
+    {
+        Flow& f = m_flow;
+        if (f.cellOpen)
+            CloseCell();
+        if (f.rowOpen) {
+            Out(u"</TR>\r\n");
+            f.rowOpen = false;
+        }
+        f.labelSinceBreak = false;
+    }
+
+    void CloseTable()
+    {
+        Flow& f = m_flow;
+        RowEnd();
+        f.inTable = false;
+        if (f.tableOpen) {
+            Out(u"</TABLE>\r\n");
+            f.tableOpen = false;
+        }
+    }
+
+    // ---- footnotes and text boxes: streams of their own inside the text
+
+    struct SavedFlow
+    {
+        Flow flow;
+        QString* target;
+        Role role;
+    };
+
+    void BeginFlow(Role role)
+    {
+        FlushSurrogate();
+        if (role == Role::TextBox) {
+            BeginContent();
+            CloseWritten();
+            Out(u"<DIV>");
+        }
+        m_flows.push_back({m_flow, m_target, role});
+        m_flow = Flow{};
+        if (role == Role::Footnote) {
+            m_footnotes.emplace_back();
+            m_target = &m_footnotes.back();
+        }
+        m_state.role = role;
+        m_state.dest = Dest::Text;
+    }
+
+    void EndFlow(Role role)
+    {
+        if (m_flows.empty() || m_flows.back().role != role)
+            return;
+        CloseFlow();
+        const SavedFlow saved = m_flows.back();
+        m_flows.pop_back();
+        m_flow = saved.flow;
+        m_target = saved.target;
+        if (role == Role::TextBox)
+            Out(u"</DIV>\r\n");
+    }
+
+    // ---- character formatting: tags are opened when text needs them and closed
+    // as soon as the document switches them off.
+
+    void On(Format bit)
+    {
+        m_state.format |= bit;
+        if (bit == Subscript)
+            Off(Superscript);
+        else if (bit == Superscript)
+            Off(Subscript);
+    }
+
+    // Closing words are written even when the matching opening tag never was, and
     // the counters may go below zero; only counters above zero are closed at the end.
-    void UnderlineOn() { Out(u"<U>"); ++m_underlineCount; m_state.format.underline = true; }
-    void UnderlineOff() { Out(u"</U>"); --m_underlineCount; m_state.format.underline = false; }
-    void BoldOn() { Out(u"<B>"); ++m_boldCount; m_state.format.bold = true; }
-    void BoldOff() { Out(u"</B>"); --m_boldCount; m_state.format.bold = false; }
-    void ItalicOn() { Out(u"<I>"); ++m_italicCount; m_state.format.italic = true; }
-    void ItalicOff() { Out(u"</I>"); --m_italicCount; m_state.format.italic = false; }
-    void StrikeOn() { Out(u"<STRIKE>"); ++m_strikeCount; m_state.format.strike = true; }
-    void StrikeOff() { Out(u"</STRIKE>"); --m_strikeCount; m_state.format.strike = false; }
-
-    // Subscript and superscript exclude each other and are never opened twice, so
-    // that every tag written is closed again.
-    void SubOn()
+    void Off(Format bit)
     {
-        if (m_state.format.sub)
-            return;
-        SuperOff();
-        Out(u"<sub>");
-        m_state.format.sub = true;
-    }
-    void SubOff()
-    {
-        if (!m_state.format.sub)
-            return;
-        Out(u"</sub>");
-        m_state.format.sub = false;
-    }
-    void SuperOn()
-    {
-        if (m_state.format.super)
-            return;
-        SubOff();
-        Out(u"<sup>");
-        m_state.format.super = true;
-    }
-    void SuperOff()
-    {
-        if (!m_state.format.super)
-            return;
-        Out(u"</sup>");
-        m_state.format.super = false;
+        const bool wanted = m_state.format & bit;
+        m_state.format &= ~unsigned(bit);
+        const FormatTag& tag = TagOf(bit);
+        if (m_flow.written & bit) {
+            CloseTag(tag);
+        } else if (!wanted && tag.counter >= 0) {
+            Out(tag.close);
+            --m_flow.counts[tag.counter];
+        }
     }
 
-    // Brings the open character formatting to the given state when a group ends.
-    void SetFormat(const CharFormat& target)
+    void CloseTag(const FormatTag& tag)
     {
-        const CharFormat& f = m_state.format;
-        if (f.sub && !target.sub) SubOff();
-        if (f.super && !target.super) SuperOff();
-        if (f.strike && !target.strike) StrikeOff();
-        if (f.underline && !target.underline) UnderlineOff();
-        if (f.italic && !target.italic) ItalicOff();
-        if (f.bold && !target.bold) BoldOff();
-        if (!f.bold && target.bold) BoldOn();
-        if (!f.italic && target.italic) ItalicOn();
-        if (!f.underline && target.underline) UnderlineOn();
-        if (!f.strike && target.strike) StrikeOn();
-        if (!f.sub && target.sub) SubOn();
-        if (!f.super && target.super) SuperOn();
+        Out(tag.close);
+        m_flow.written &= ~unsigned(tag.bit);
+        if (tag.counter >= 0)
+            --m_flow.counts[tag.counter];
     }
+
+    void OpenWanted()
+    {
+        for (const FormatTag& tag : FormatTags) {
+            if ((m_state.format & tag.bit) && !(m_flow.written & tag.bit)) {
+                Out(tag.open);
+                m_flow.written |= tag.bit;
+                if (tag.counter >= 0)
+                    ++m_flow.counts[tag.counter];
+            }
+        }
+    }
+
+    // Closes the tags written that the given formatting does not have.
+    void CloseUnwanted(unsigned keep)
+    {
+        for (auto it = FormatTags.rbegin(); it != FormatTags.rend(); ++it)
+            if ((m_flow.written & it->bit) && !(keep & it->bit))
+                CloseTag(*it);
+    }
+
+    void CloseWritten() { CloseUnwanted(0); }
+
+    // ---- characters
 
     // A \u parameter is a signed 16-bit UTF-16 code unit; characters outside the
     // basic plane come as two of them.
@@ -615,9 +1227,16 @@ private:
                 EmitChar(0xFFFD);
                 return;
             }
-            m_out += QChar(m_pendingHigh);
-            m_out += QChar(unit);
-            m_pendingHigh = 0;
+            const char16_t high = std::exchange(m_pendingHigh, 0);
+            if (m_state.dest == Dest::ListLabel) {
+                m_label += QChar(high);
+                m_label += QChar(unit);
+                return;
+            }
+            BeginContent();
+            OpenWanted();
+            *m_target += QChar(high);
+            *m_target += QChar(unit);
             return;
         }
         EmitChar(unit);
@@ -625,6 +1244,22 @@ private:
 
     void EmitChar(char16_t c)
     {
+        if (m_state.dest == Dest::ListLabel) {
+            if (c >= 0x20 || c == u'\t')
+                m_label += QChar(c);
+            // Every character of a symbol font is a bullet, whatever letter it is.
+            if (const FontInfo* font = CurrentFont(); font && font->symbol)
+                m_labelSymbol = true;
+            return;
+        }
+        // Control codes have no place in a page.
+        if ((c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F))
+            return;
+        // Inside a bullet list the bullet is the list's own.
+        if (c == MiddleDot && m_flow.list != ListKind::None)
+            return;
+        BeginContent();
+        OpenWanted();
         switch (c) {
         case u'&': Out(u"&amp;"); return;
         case u'<': Out(u"&lt;"); return;
@@ -633,56 +1268,100 @@ private:
         case u'\t': Out(u"\t"); return;
         default: break;
         }
-        // Control codes have no place in a page.
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-            return;
         if (c >= 160 && c <= 255) {
-            if (c == MiddleDot && m_inList)
-                return;
             Out(u"&");
-            m_out += QLatin1String(Latin1Entities[c - 160]);
-            m_out += u';';
+            *m_target += QLatin1String(Latin1Entities[c - 160]);
+            *m_target += u';';
             return;
         }
         FlushSurrogate();
-        m_out += QChar(c);
+        *m_target += QChar(c);
     }
 
     void Out(QStringView text)
     {
         FlushSurrogate();
-        m_out += text;
+        *m_target += text;
     }
 
     void FlushSurrogate()
     {
         if (m_pendingHigh) {
             m_pendingHigh = 0;
-            m_out += QChar(0xFFFD);
+            if (m_state.dest == Dest::ListLabel)
+                m_label += QChar(0xFFFD);
+            else
+                *m_target += QChar(0xFFFD);
         }
+    }
+
+    // Closes what the current stream left open: sub- and superscript, the tags
+    // counted open, the aligned paragraph, the list and the table.
+    void CloseFlow()
+    {
+        FlushSurrogate();
+        Flow& f = m_flow;
+        for (Format bit : {Subscript, Superscript})
+            if (f.written & bit)
+                CloseTag(TagOf(bit));
+        const std::pair<int, QStringView> closers[] = {
+            {f.counts[0], u"</U>"}, {f.counts[1], u"</B>"}, {f.counts[2], u"</I>"},
+            {f.counts[3], u"</STRIKE>"}, {f.alignCount, u"</P>"},
+        };
+        for (const auto& [count, tag] : closers)
+            for (int k = 0; k < count; ++k)
+                Out(tag);
+        f.written = 0;
+        f.counts = {};
+        f.alignCount = 0;
+        f.alignOpen = false;
+        if (f.list != ListKind::None) {
+            Out(ListCloseTag(f.list));
+            f.list = ListKind::None;
+        }
+        if (f.cellOpen)
+            Out(u"</TD>");
+        if (f.rowOpen)
+            Out(u"</TR>");
+        if (f.tableOpen)
+            Out(u"</TABLE>");
+        f.cellOpen = f.rowOpen = f.tableOpen = false;
     }
 
     void Finish()
     {
-        FlushSurrogate();
-        SubOff();
-        SuperOff();
-        const std::pair<int, QStringView> closers[] = {
-            {m_underlineCount, u"</U>"}, {m_boldCount, u"</B>"}, {m_italicCount, u"</I>"},
-            {m_strikeCount, u"</STRIKE>"}, {m_alignCount, u"</P>"}, {m_listCount, u"</UL>"},
-        };
-        for (const auto& [count, tag] : closers)
-            for (int k = 0; k < count; ++k)
-                m_out += tag;
+        // A document cut short inside a footnote or text box.
+        while (!m_flows.empty())
+            EndFlow(m_flows.back().role);
+        m_state.dest = Dest::Text;
+        CloseFlow();
+        // Footnotes come after the text, each on a line of its own.
+        bool first = true;
+        for (QString& note : m_footnotes) {
+            while (note.endsWith(u"<BR>\r\n"))
+                note.chop(6);
+            if (note.trimmed().isEmpty())
+                continue;
+            if (std::exchange(first, false))
+                m_out += u"\r\n<HR>\r\n";
+            m_out += note;
+            m_out += u"<BR>\r\n";
+        }
         m_out += u"\r\n";
     }
 
     QStringView m_in;
     qsizetype m_pos = 0;
     QString m_out;
+    QString* m_target = &m_out;
 
     GroupState m_state;
     std::vector<GroupState> m_groups;
+    Flow m_flow;
+    std::vector<SavedFlow> m_flows;
+    std::deque<QString> m_footnotes;
+    int m_footnoteNumber = 0;
+
     // Depth of nesting inside a group whose content is dropped; 0 when not skipping.
     int m_skipDepth = 0;
     bool m_groupStart = false;
@@ -693,17 +1372,16 @@ private:
     char16_t m_pendingHigh = 0;
 
     int m_codePage = DefaultCodePage;
+    int m_defaultFont = -1;
+    int m_tableFont = 0;
+    std::unordered_map<int, FontInfo> m_fonts;
     QByteArray m_bytes;
+    // The last byte taken is the first of a double-byte character.
+    bool m_leadPending = false;
     std::unordered_map<int, std::unique_ptr<QStringDecoder>> m_decoders;
 
-    bool m_inList = false;
-    bool m_alignOpen = false;
-    int m_underlineCount = 0;
-    int m_boldCount = 0;
-    int m_italicCount = 0;
-    int m_strikeCount = 0;
-    int m_alignCount = 0;
-    int m_listCount = 0;
+    QString m_label;
+    bool m_labelSymbol = false;
 };
 
 } // namespace

@@ -19,8 +19,11 @@ public:
 // parts of a document that are not its text (font, colour and style tables, document
 // information, pictures, field instructions, ignorable destinations) stay out of the
 // page, and character formatting switched on inside a group ends with the group.
-// Every character placed in the HTML is escaped for HTML; characters 160 to 255 are
-// written as named entities.
+// Bytes given by code are read in the code page of their font's character set,
+// else of the document. Tables become HTML tables, list labels open bulleted or
+// numbered lists, footnotes are gathered after the text and text boxes kept in
+// place. Every character placed in the HTML is escaped for HTML; characters 160
+// to 255 are written as named entities.
 class TScrooge : public QObject
 {
     Q_OBJECT

@@ -100,7 +100,7 @@ TDatabase& TWebsites::Common() const
         return *m_common;
     TDatabase* common = TApp::Instance().CommonDatabase();
     if (!common)
-        throw EQuorvisError(QStringLiteral("The program's common database cannot be opened."));
+        throw EQuorvisError(LangStr(5120));
     return *common;
 }
 
@@ -134,7 +134,7 @@ QString TWebsites::NewWebsiteFolder(const QStringList& taken)
 {
     const QString root = WebsitesFolder();
     if (!QDir().mkpath(root))
-        throw EQuorvisError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(root)));
+        throw EQuorvisError(LangStr(5121).arg(QDir::toNativeSeparators(root)));
     QString base = LangStr(1454);
     base.remove(u'/');
     if (base.trimmed().isEmpty())
@@ -150,7 +150,7 @@ QString TWebsites::NewWebsiteFolder(const QStringList& taken)
         if (QDir().mkdir(candidate))
             return candidate + u'/';
         if (!OnDisk(candidate))
-            throw EQuorvisError(QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(candidate)));
+            throw EQuorvisError(LangStr(5121).arg(QDir::toNativeSeparators(candidate)));
     }
 }
 
@@ -291,11 +291,11 @@ qint64 TWebsites::Create(const QString& name, const QString& description, TProgr
     try {
         const QString archive = TemplateArchive();
         if (!QFileInfo(archive).isFile())
-            throw EQuorvisError(QStringLiteral("The new-website template %1 is missing.").arg(QDir::toNativeSeparators(archive)));
+            throw EQuorvisError(LangStr(5122).arg(QDir::toNativeSeparators(archive)));
         TZipArchive::Extract(archive, folder, progress);
         // A website whose store cannot be read could never be opened.
         if (!ReadMerchant(folder))
-            throw EQuorvisError(QStringLiteral("The new-website template %1 holds no usable store.").arg(QDir::toNativeSeparators(archive)));
+            throw EQuorvisError(LangStr(5123).arg(QDir::toNativeSeparators(archive)));
         return Insert(name, description, folder);
     } catch (...) {
         // The folder was made here a moment ago and holds nothing else.

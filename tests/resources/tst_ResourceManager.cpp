@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QScopeGuard>
 #include <QtTest>
 
 class tst_ResourceManager : public QObject
@@ -23,6 +25,8 @@ private slots:
     void saveGifWritesTheBytesOrNothing();
     void resourceNamesAreNeverPaths();
     void shippedLibrariesHoldTheObjectLayerMessages();
+    void shippedLibrariesHoldEveryPage_data();
+    void shippedLibrariesHoldEveryPage();
 
 private:
     void WriteLibrary(int id, const QByteArray& strings);
@@ -181,6 +185,41 @@ void tst_ResourceManager::shippedLibrariesHoldTheObjectLayerMessages()
     }
     manager.SetResourcesFolder(m_folder);
     manager.SetLanguage(3081);
+}
+
+void tst_ResourceManager::shippedLibrariesHoldEveryPage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("page");
+    for (int language : {3081, 1028})
+        for (const char* page : {"g_HTM_MainScreen", "g_HTM_TOP", "g_HTM_MAIN", "g_HTM_CustomerNavigation"})
+            QTest::addRow("%d %s", language, page) << language << QString::fromLatin1(page);
+}
+
+// Each page is there in both languages, in its language, with every picture it
+// shows shipped beside it.
+void tst_ResourceManager::shippedLibrariesHoldEveryPage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, page);
+    auto& manager = TGlobalResourceManager::Instance();
+    manager.SetResourcesFolder(QString());
+    manager.SetLanguage(language);
+    auto restore = qScopeGuard([this, &manager] {
+        manager.SetResourcesFolder(m_folder);
+        manager.SetLanguage(3081);
+    });
+
+    QByteArray mime;
+    const QString html = QString::fromUtf8(manager.ResourceBytes(page, &mime));
+    QVERIFY2(!html.isEmpty(), qPrintable(manager.ResourcePath()));
+    QVERIFY(mime.startsWith("text/html"));
+    QVERIFY(html.contains(language == 1028 ? QStringLiteral("lang=\"zh-Hant-TW\"") : QStringLiteral("lang=\"en\"")));
+    static const QRegularExpression picture(QStringLiteral("src=\"(g_(GIF|JPG)_[A-Za-z]+)\""));
+    for (auto it = picture.globalMatch(html); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        QVERIFY2(!manager.ResourceBytes(name).isEmpty(), qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_ResourceManager)

@@ -2,6 +2,7 @@
 #include "TBrowserCheck.h"
 #include "TCommandRegistry.h"
 #include "TGlobalResourceManager.h"
+#include "THomePageDispatch.h"
 #include "TProgramFolders.h"
 #include "TSingleInstance.h"
 #include "TStatusProgress.h"
@@ -17,10 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QThread>
 #include <QTimer>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <thread>
@@ -71,6 +74,8 @@ private slots:
     void laterStartHandsOverToTheRunningOne();
     void bringForwardRestoresAndPrefersTheModalDialog_data();
     void bringForwardRestoresAndPrefersTheModalDialog();
+    void customerNavigationLinksAreCommands_data();
+    void customerNavigationLinksAreCommands();
 
 private:
     TTestEnvironment m_env;
@@ -388,6 +393,33 @@ void tst_ShellWindows::bringForwardRestoresAndPrefersTheModalDialog()
     QVERIFY(!main.isMinimized());
     QVERIFY(main.isVisible());
     QVERIFY(!forward->isMinimized());
+}
+
+void tst_ShellWindows::customerNavigationLinksAreCommands_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("english") << 3081;
+    QTest::newRow("chinese") << 1028;
+}
+
+// Each tab of the customer navigation is a command of the home page's kind.
+void tst_ShellWindows::customerNavigationLinksAreCommands()
+{
+    QFETCH(int, language);
+    auto& manager = TGlobalResourceManager::Instance();
+    manager.SetLanguage(language);
+    auto restore = qScopeGuard([&manager] { manager.SetLanguage(3081); });
+    const QString html = QString::fromUtf8(manager.ResourceBytes(QStringLiteral("g_HTM_CustomerNavigation")));
+    QVERIFY(!html.isEmpty());
+
+    QList<QPair<QString, int>> commands;
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (auto it = link.globalMatch(html); it.hasNext();) {
+        const THomePageCommand* command = THomePageDispatch::Match(manager.PageUrl(it.next().captured(1)));
+        QVERIFY(command);
+        commands.append({command->target, command->page});
+    }
+    QCOMPARE(commands, (QList<QPair<QString, int>>{{"TfrmOrders", 0}, {"TfrmCustomerList", 0}, {"TfrmCustomerList", 1}, {"TfrmCustomerList", 2}}));
 }
 
 QTEST_MAIN(tst_ShellWindows)

@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -62,6 +63,8 @@ private slots:
     void helpMenuOpensItsPages();
     void briefDescriptionToggleIsStoredInTheMerchantRecord();
     void selectionWithoutAWebsiteEndsTheProgram();
+    void unregisteredWindowSaysItIsNotAvailable_data();
+    void unregisteredWindowSaysItIsNotAvailable();
 
 private:
     QVariant RunScript(const QString& script);
@@ -69,6 +72,7 @@ private:
     bool HomePageReady();
     void SetServerUpdated(bool updated);
     QList<QAction*> ToolEntries() const;
+    void RegisterLoggingOpener(const QString& window);
 
     TTestEnvironment m_env;
     std::unique_ptr<TApp> m_app;
@@ -122,6 +126,14 @@ QList<QAction*> tst_TfrmMain::ToolEntries() const
     return tools;
 }
 
+void tst_TfrmMain::RegisterLoggingOpener(const QString& window)
+{
+    TCommandRegistry::Instance().Register(window, [this, window](QWidget* owner, int page) {
+        QCOMPARE(owner, m_main);
+        m_log.opened.append({window, page});
+    });
+}
+
 void tst_TfrmMain::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
@@ -136,11 +148,7 @@ void tst_TfrmMain::initTestCase()
     for (const char* window : {W::SelectSite, W::MerchantSettings, W::Categories, W::ModifyCheckout, W::Marketing, W::CustomerList,
                                W::Orders, W::Import, W::SiteGeneration, W::ImageResizer, W::MailSettings, W::VerifyDatabase,
                                W::BackupDatabase, W::SendToServer}) {
-        const QString name = QString::fromLatin1(window);
-        TCommandRegistry::Instance().Register(name, [this, name](QWidget* owner, int page) {
-            QCOMPARE(owner, m_main);
-            m_log.opened.append({name, page});
-        });
+        RegisterLoggingOpener(QString::fromLatin1(window));
     }
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_log, "Open");
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_log, "Open");
@@ -479,6 +487,68 @@ void tst_TfrmMain::selectionWithoutAWebsiteEndsTheProgram()
     // Ending this way offers no upload: there is no website to send from.
     QVERIFY(m_main->close());
     QVERIFY(m_log.opened.isEmpty());
+}
+
+void tst_TfrmMain::unregisteredWindowSaysItIsNotAvailable_data()
+{
+    QTest::addColumn<QString>("link");   // a home-page link, or empty
+    QTest::addColumn<QString>("item");   // a menu item, or empty
+    QTest::addColumn<QString>("window");
+
+    QTest::newRow("home page link") << "order.htm" << QString() << "TfrmOrders";
+    QTest::newRow("home page link with a page") << "publish.htm" << QString() << "TfrmSiteGeneration";
+    QTest::newRow("menu item") << QString() << "mnuMailServerSetup" << "TfrmMailSettings";
+    QTest::newRow("utilities menu item") << QString() << "mnuBackupDatabase" << "BackupDatabase";
+    QTest::newRow("upload settings") << QString() << "mnuUploadSettings" << "TfrmSendToServer";
+    QTest::newRow("configure tools") << QString() << "mnuConfigureTools" << "TfrmTools";
+}
+
+void tst_TfrmMain::unregisteredWindowSaysItIsNotAvailable()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    TMessageRecorder messages;
+    const bool wasRegistered = TCommandRegistry::Instance().IsRegistered(window);
+    TCommandRegistry::Instance().Unregister(window);
+    auto reRegister = qScopeGuard([&] {
+        if (wasRegistered)
+            RegisterLoggingOpener(window);
+    });
+    const QUrl home = m_main->HomePage->url();
+
+    auto trigger = [&] {
+        if (!link.isEmpty()) {
+            QVERIFY2(ClickLink(link), "the home page has no such link");
+        } else {
+            auto* action = m_main->findChild<QAction*>(item);
+            QVERIFY(action);
+            // The item is offered, not greyed out.
+            for (QMenu* menu : m_main->findChildren<QMenu*>())
+                if (menu->actions().contains(action))
+                    QMetaObject::invokeMethod(menu, "aboutToShow");
+            QVERIFY(action->isEnabled());
+            action->trigger();
+        }
+    };
+    trigger();
+    QTRY_COMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown.first().first, TMessenger::Kind::Information);
+    QCOMPARE(messages.shown.first().second, LangStr(5140));
+    QVERIFY(!LangStr(5140).isEmpty());
+    QVERIFY(m_log.opened.isEmpty());
+    QCOMPARE(m_main->HomePage->url(), home);
+
+    // Once the window is there, the same command opens it.
+    RegisterLoggingOpener(window);
+    messages.shown.clear();
+    trigger();
+    QTRY_COMPARE(m_log.opened.size(), 1);
+    QCOMPARE(m_log.opened.first().first, window);
+    QVERIFY(messages.shown.isEmpty());
+    if (!wasRegistered)
+        TCommandRegistry::Instance().Unregister(window);
+    reRegister.dismiss();
 }
 
 QTEST_MAIN(tst_TfrmMain)

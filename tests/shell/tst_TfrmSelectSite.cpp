@@ -1,3 +1,4 @@
+#include "EQuorvisError.h"
 #include "TApp.h"
 #include "TCommandRegistry.h"
 #include "TGlobalResourceManager.h"
@@ -11,6 +12,7 @@
 #include "TfrmStatusMsg.h"
 #include "WebsiteFixtures.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -20,6 +22,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -94,6 +97,8 @@ private slots:
     void previewShowsTheMerchantsTextAsText();
     void sampleStoreOptionOpensItWithoutTheSelection();
     void importButtonWaitsForItsWindow();
+    void languageSwitchLeavesNoEnglishCaption();
+    void websiteErrorsComeFromTheLanguageLibrary();
 
 private:
     std::unique_ptr<TfrmSelectSite> NewDialog();
@@ -144,6 +149,7 @@ void tst_TfrmSelectSite::init()
 
 void tst_TfrmSelectSite::cleanup()
 {
+    TGlobalResourceManager::Instance().SetLanguage(3081);
     TfrmSelectSite::SetFolderChooser({});
     TCommandRegistry::Instance().Clear();
 }
@@ -562,6 +568,83 @@ void tst_TfrmSelectSite::importButtonWaitsForItsWindow()
     dialog->btnImport->click();
     QCOMPARE(owner, dialog.get());
     QCOMPARE(EntryTexts(*dialog), QStringList{QStringLiteral("Imported Shop")});
+}
+
+// Every caption the merchant reads in the selection and in the details comes
+// from the language library, and follows a change of language at once.
+void tst_TfrmSelectSite::languageSwitchLeavesNoEnglishCaption()
+{
+    MakeStore(Home() + QStringLiteral("Samples/Flowers Tolvane"), QStringLiteral("Flowers Tolvane"));
+    auto dialog = NewDialog();
+    TfrmEditBusinessInfo info(dialog.get());
+    info.show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    auto captions = [&dialog, &info] {
+        QList<QPair<QString, QString>> found; // objectName, caption
+        for (QWidget* window : std::initializer_list<QWidget*>{dialog.get(), &info}) {
+            found.append({window->objectName(), window->windowTitle()});
+            for (QLabel* label : window->findChildren<QLabel*>())
+                if (label->window() == window)
+                    found.append({label->objectName(), label->text()});
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                if (button->window() == window)
+                    found.append({button->objectName(), button->text()});
+        }
+        return found;
+    };
+    const auto english = captions();
+    QVERIFY(english.size() >= 14);
+    for (const auto& [name, caption] : english)
+        QVERIFY2(!caption.isEmpty(), qPrintable(name));
+
+    TGlobalResourceManager::Instance().SetLanguage(1028);
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)|&"));
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    const auto chinese = captions();
+    QCOMPARE(chinese.size(), english.size());
+    for (qsizetype k = 0; k < chinese.size(); ++k) {
+        const auto& [name, caption] = chinese.at(k);
+        const QString message = name + QStringLiteral(": ") + caption;
+        QVERIFY2(!caption.isEmpty(), qPrintable(message));
+        QVERIFY2(caption != english.at(k).second, qPrintable(message));
+        QVERIFY2(!QString(caption).remove(mnemonic).contains(latin), qPrintable(message));
+    }
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("選擇網站"));
+    QCOMPARE(info.lblBusinessName->text(), QStringLiteral("商家名稱(&N):"));
+    // The sample store's entry is the library's too; only its name stays.
+    QCOMPARE(dialog->lstWebsites->item(0)->text(), QStringLiteral("1. Flowers Tolvane（範例網站）"));
+
+    QString caption;
+    TfrmSelectSite::SetFolderChooser([&caption](QWidget*, const QString& title) {
+        caption = title;
+        return QString();
+    });
+    dialog->btnAddExisting->click();
+    QCOMPARE(caption, QStringLiteral("選擇網站資料夾"));
+
+    // And back again.
+    TGlobalResourceManager::Instance().SetLanguage(3081);
+    QCOMPARE(captions(), english);
+    QCOMPARE(dialog->lstWebsites->item(0)->text(), QStringLiteral("1. Flowers Tolvane (Sample Website)"));
+}
+
+// A failure to make a website's folder speaks the merchant's language.
+void tst_TfrmSelectSite::websiteErrorsComeFromTheLanguageLibrary()
+{
+    TGlobalResourceManager::Instance().SetLanguage(1028);
+    TWebsites websites;
+    websites.SetTemplateArchive(Home() + QStringLiteral("missing.dat"));
+    try {
+        websites.Create(QStringLiteral("Roses"), QString());
+        QFAIL("a website was made without its template");
+    } catch (const EQuorvisError& e) {
+        QCOMPARE(e.Message(), LangStr(5122).arg(QDir::toNativeSeparators(Home() + QStringLiteral("missing.dat"))));
+        QVERIFY(e.Message().startsWith(QStringLiteral("找不到新網站範本")));
+    }
+    // Nothing is left of the attempt.
+    QVERIFY(websites.List().isEmpty());
+    QCOMPARE(Entries(Sites()), QStringList());
 }
 
 QTEST_MAIN(tst_TfrmSelectSite)
