@@ -28,7 +28,6 @@ class TWebsites
 public:
     // The entry of the sample store, which has no row of its own.
     static constexpr qint64 SampleStoreID = 0;
-    static constexpr const char* SampleStoreEntry = "1. Flowers Tolvane (Sample Website)";
     // The name given to a listed folder whose merchant record has none.
     static constexpr const char* UntitledName = "Untitled -------";
 
