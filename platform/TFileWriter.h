@@ -16,4 +16,10 @@ public:
     // changed). Creates missing folders. True when written, false when it was
     // already right; raises EQuorvisError when it cannot be written.
     static bool WriteIfChanged(const QString& fileName, const QByteArray& bytes);
+
+    // Copies a file so that the copy keeps the source's modification time; a
+    // target of the same size and time is taken as the same file and not read
+    // or written again. Creates missing folders. True when copied, false when
+    // it was already there or could not be copied (`error` says why).
+    static bool CopyKeepingDate(const QString& source, const QString& target, QString* error = nullptr);
 };
