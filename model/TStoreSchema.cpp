@@ -463,6 +463,16 @@ private:
                       "ELSE CAST(ROUND(CAST(TRIM(CostExTax) AS REAL)) AS INTEGER) END "
                       "ELSE NULL END")
                       .arg(QuoteIdentifier(scratch)));
+        // An index of an earlier release over the column would stop it from being dropped.
+        QStringList indexes;
+        {
+            TStatement s(m_db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'Products' "
+                                              "COLLATE NOCASE AND sql LIKE '%CostExTax%'"));
+            while (s.Step())
+                indexes.append(s.Value(0).toString());
+        }
+        for (const QString& index : std::as_const(indexes))
+            m_db.Exec(QStringLiteral("DROP INDEX %1").arg(QuoteIdentifier(index)));
         DropColumn(m_db, QStringLiteral("Products"), QStringLiteral("CostExTax"));
         m_db.Exec(QStringLiteral("ALTER TABLE Products RENAME COLUMN %1 TO CostExTax").arg(QuoteIdentifier(scratch)));
         m_db.TouchAll();

@@ -290,7 +290,8 @@ void tst_StoreSchema::taxNumberStoredAsMoneyMatchesItsTaxAfterUpgrade()
     statements << "UPDATE Products SET CostExTax = 10000 WHERE ProductID = '1'"
                << "UPDATE Products SET CostExTax = 1.0 WHERE ProductID = '2'"
                << "INSERT INTO Products (ProductID, CategoryID, ProductName, CostExTax) VALUES ('3', '1', 'Tulip', ' 1 '), "
-                  "('4', '1', 'Fern', NULL), ('5', '1', 'Moss', 0)";
+                  "('4', '1', 'Fern', NULL), ('5', '1', 'Moss', 0)"
+               << "CREATE INDEX ByTax ON Products (CostExTax)"; // an index of its own over the column
     auto db = Attach(MakeStore(QStringLiteral("s"), statements));
     QVERIFY(db);
     QCOMPARE(FieldStorage::TypeFromDeclared(DeclaredType(*db, "Products", "CostExTax")), TFieldType::Integer);
