@@ -1,0 +1,118 @@
+#pragma once
+
+#include "TSiteGenSettings.h"
+#include "TTagRegistry.h"
+
+#include <QList>
+#include <QString>
+
+#include "TRef.h"
+
+#include <memory>
+
+class TDatabase;
+class TMerchant;
+class TProgress;
+class TTheme;
+class TThemeLayout;
+class TUserSettings;
+
+// One entry of the site's page list: an extra page, the cart or the search page.
+struct TSitePage
+{
+    static constexpr qint64 CartEntry = -1;
+    static constexpr qint64 SearchEntry = -2;
+
+    QString title;   // "~~" at the end: a line break after it in the navigation bar
+    qint64 pageId = 0;
+};
+
+enum class TNavHighlight { None, Search, Cart, Page };
+enum class TProducerMode { Preview, Build };
+
+// The site generator of one website: it answers the tags of the theme's
+// templates from the store, the theme and the user's settings. The build,
+// the generation window, page editing and the theme editor all work through
+// it; it knows nothing of windows.
+//
+// The state below is set by whoever drives it (the build page by page, the
+// generation window before a build, the theme editor before a preview) and is
+// read by the tags at the moment each tag is met.
+class TdmSiteProducer
+{
+public:
+    TdmSiteProducer(std::shared_ptr<TDatabase> store, const TTheme& theme, TUserSettings& settings,
+                    TProgress& progress);
+    ~TdmSiteProducer();
+    TdmSiteProducer(const TdmSiteProducer&) = delete;
+    TdmSiteProducer& operator=(const TdmSiteProducer&) = delete;
+
+    bool firstPage = true;
+    QString pageBodyAttributes;
+    QString pageHead;
+    int pageNumber = 1;
+    QString currentCategoryID;
+    qint64 currentPageID = 0;
+    TNavHighlight navHighlight = TNavHighlight::None;
+    QString currentPageTitle;
+    QString searchList;
+    bool navAsText = false;
+    int productsPerPage = 10;
+    QString outputFolder;            // ends with "/"
+    TProducerMode mode = TProducerMode::Build;
+    TCartKind cartKind = TCartKind::Standard;
+    // The script of the cart page whose tags CartScript answers (set by the build).
+    QString cartTemplate;
+
+    const TTheme& Theme() const { return m_theme; }
+    // Layout 0 of the theme unless another was set; nullptr for a theme without layouts.
+    const TThemeLayout* CurrentLayout() const { return m_layout; }
+    void SetCurrentLayout(const TThemeLayout* layout) { m_layout = layout; }
+    TMerchant& Merchant() const { return *m_merchant; }
+    // "htm" for the standard cart, "asp" for the ASP cart.
+    QString CartExtension() const;
+
+    // The tags of the site's pages, answered without regard to letter case;
+    // the product and category tags join them here.
+    TTagRegistry& SiteTags() { return m_siteTags; }
+    // The tags of the cart page's script, answered in their exact letter case.
+    TTagRegistry& CartTags() { return m_cartTags; }
+    QString Produce(const QString& templateText) const { return m_siteTags.Fill(templateText); }
+    QString ProduceCart(const QString& text) const { return m_cartTags.Fill(text); }
+
+    // The extra pages in their order (the home page first), then the cart and,
+    // when the merchant builds one, the search page; without `all` only the
+    // pages shown in the navigation bar.
+    QList<TSitePage> ListPages(bool all) const;
+    QString BuildNavigationBar(bool vertical) const;
+    // Title, generator, keywords and description before "</HEAD>" (with the
+    // cart script for the standard cart), link colours and the page's own
+    // BODY attributes into "<BODY". Texts are escaped for their place.
+    QString DecorateHead(const QString& html, const QString& title, const QString& keywords,
+                         const QString& description) const;
+    // DecorateHead with the merchant's name, keywords and description.
+    QString DecorateSiteHead(const QString& html) const;
+
+    // Text as the search index and the page heads keep it: entities and
+    // markup removed, then only letters, blanks, hyphens and "+" to ";".
+    static QString CleanSearchText(const QString& text);
+    // Text for element content and attribute values.
+    static QString HtmlText(const QString& text);
+
+private:
+    void RegisterSiteTags();
+    void RegisterCartTags();
+    QString StoreFolder() const;
+    QString MerchantText(const char* column) const;
+    QString MerchantLogo() const;
+    QString PageContent();
+
+    std::shared_ptr<TDatabase> m_store;
+    const TTheme& m_theme;
+    TUserSettings& m_settings;
+    TProgress& m_progress;
+    const TThemeLayout* m_layout = nullptr;
+    TRef<TMerchant> m_merchant;
+    TTagRegistry m_siteTags;
+    TTagRegistry m_cartTags;
+};
