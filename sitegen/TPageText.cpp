@@ -10,19 +10,23 @@
 
 namespace {
 
-QString ReadText(const QString& file, bool* ok)
+// Template files are changed as bytes: the changes are plain ASCII, and the
+// file keeps whatever encoding it was written in.
+bool ReadBytes(const QString& file, QByteArray* bytes)
 {
     QFile f(file);
-    *ok = f.open(QIODevice::ReadOnly);
-    return *ok ? QString::fromUtf8(f.readAll()) : QString();
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = f.readAll();
+    return true;
 }
 
-void SaveIfChanged(const QString& file, const QString& before, const QString& after)
+void SaveIfChanged(const QString& file, const QByteArray& before, const QByteArray& after)
 {
     if (after == before)
         return;
     // Template preparation goes on with the file as it was when it cannot be saved.
-    TFileWriter::WriteAtomically(file, after.toUtf8());
+    TFileWriter::WriteAtomically(file, after);
 }
 
 QString FileNameOf(const QString& path)
@@ -43,10 +47,12 @@ QString TPageText::UnescapeTemplateText(const QString& text)
 
 void TPageText::UnescapeTemplate(const QString& file)
 {
-    bool ok = false;
-    const QString text = ReadText(file, &ok);
-    if (ok)
-        SaveIfChanged(file, text, UnescapeTemplateText(text));
+    QByteArray bytes;
+    if (!ReadBytes(file, &bytes))
+        return;
+    QByteArray after = bytes;
+    after.replace("&gt;", ">").replace("&lt;", "<");
+    SaveIfChanged(file, bytes, after);
 }
 
 QString TPageText::EnsureHiddenFieldsTagText(const QString& text)
@@ -62,10 +68,13 @@ QString TPageText::EnsureHiddenFieldsTagText(const QString& text)
 
 void TPageText::EnsureHiddenFieldsTag(const QString& file)
 {
-    bool ok = false;
-    const QString text = ReadText(file, &ok);
-    if (ok)
-        SaveIfChanged(file, text, EnsureHiddenFieldsTagText(text));
+    QByteArray bytes;
+    if (!ReadBytes(file, &bytes) || bytes.contains("<#hiddenfields>"))
+        return;
+    QByteArray after = bytes;
+    const qsizetype form = bytes.toLower().indexOf("</form>");
+    after.insert(form < 0 ? 0 : form, "<#hiddenfields>");
+    SaveIfChanged(file, bytes, after);
 }
 
 QString TPageText::ExtractHeadContent(const QString& html)

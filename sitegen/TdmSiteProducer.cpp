@@ -8,6 +8,7 @@
 #include "TMerchant.h"
 #include "TPageText.h"
 #include "TPaths.h"
+#include "TProgramFolders.h"
 #include "TProgress.h"
 #include "TTheme.h"
 #include "TUserSettings.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace {
 
@@ -74,6 +76,7 @@ TdmSiteProducer::TdmSiteProducer(std::shared_ptr<TDatabase> store, const TTheme&
     : m_store(std::move(store)), m_theme(theme), m_settings(settings), m_progress(progress), m_layout(theme.Layout(0))
 {
     m_merchant = TRef<TMerchant>(new TMerchant(std::make_shared<TTable>(m_store, QStringLiteral("MerchantSettings"))));
+    commonFilesFolder = TProgramFolders::ProgramFolder() + QStringLiteral("CommonFiles/");
     RegisterSiteTags();
     RegisterCartTags();
 }
@@ -367,4 +370,107 @@ void TdmSiteProducer::RegisterCartTags()
         const QString symbol = QLocale::system().currencySymbol();
         return ScriptText(symbol.isEmpty() || symbol == u"\u00a4" ? QStringLiteral("$") : symbol);
     });
+}
+
+QString TdmSiteProducer::ReadTemplate(const QString& file, bool* found)
+{
+    QFile f(file);
+    const bool open = f.open(QIODevice::ReadOnly);
+    if (found)
+        *found = open;
+    if (!open)
+        return QString();
+    const QByteArray bytes = f.readAll();
+    static const QRegularExpression utf8(QStringLiteral("charset\\s*=\\s*[\"']?utf-?8"), QRegularExpression::CaseInsensitiveOption);
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        return QString::fromUtf8(bytes.mid(3));
+    if (utf8.match(QString::fromLatin1(bytes.left(4096))).hasMatch())
+        return QString::fromUtf8(bytes);
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+QString TdmSiteProducer::DeclareUtf8(const QString& html)
+{
+    static const QRegularExpression declared(QStringLiteral("<meta[^>]*charset\\s*=\\s*[\"']?([A-Za-z0-9_-]+)[^>]*>"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = declared.match(html);
+    if (m.hasMatch()) {
+        if (m.captured(1).compare(QStringLiteral("utf-8"), Qt::CaseInsensitive) == 0)
+            return html;
+        QString page = html;
+        page.replace(m.capturedStart(0), m.capturedLength(0), QStringLiteral("<meta charset=\"utf-8\">"));
+        return page;
+    }
+    static const QRegularExpression head(QStringLiteral("<head[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch h = head.match(html);
+    if (!h.hasMatch())
+        return html;
+    QString page = html;
+    page.insert(h.capturedEnd(0), QStringLiteral("<meta charset=\"utf-8\">"));
+    return page;
+}
+
+void TdmSiteProducer::EnsureWorkingCopy(const QString& name) const
+{
+    if (!m_layout)
+        return;
+    const QString folder = m_layout->directory;
+    const QString copy = TPaths::Resolve(folder, QStringLiteral("Mod") + name);
+    if (copy.isEmpty() || QFileInfo::exists(copy))
+        return;
+    const QString original = TPaths::Resolve(folder, name);
+    if (!original.isEmpty() && QFileInfo(original).isFile())
+        QFile::copy(original, copy); // a theme folder that cannot be written keeps using the original below
+}
+
+void TdmSiteProducer::PrepareTemplates()
+{
+    if (!m_layout)
+        return;
+    const QString d = m_layout->directory;
+    // A template: its working copy, unescaped, or the theme's own when the
+    // copy could not be made.
+    auto page = [&](const QString& name) {
+        EnsureWorkingCopy(name);
+        QString file = TPaths::Resolve(d, QStringLiteral("Mod") + name);
+        if (file.isEmpty() || !QFileInfo(file).isFile())
+            file = TPaths::Resolve(d, name);
+        TPageText::UnescapeTemplate(file);
+        return TPageText::UnescapeTemplateText(ReadTemplate(file));
+    };
+    auto style = [&](const QString& chosen, const QString& defaultName, const QString& fallback, QString* path) {
+        QString file;
+        if (!chosen.trimmed().isEmpty() && chosen.compare(QStringLiteral("Default"), Qt::CaseInsensitive) != 0)
+            file = TPaths::Resolve(d, chosen + QStringLiteral(".tbl"));
+        else {
+            file = TPaths::Resolve(d, defaultName);
+            const QString common = TPaths::Resolve(commonFilesFolder, fallback);
+            if (!file.isEmpty() && !QFileInfo::exists(file) && !common.isEmpty())
+                QFile::copy(common, file);
+        }
+        if (path)
+            *path = file;
+        TPageText::UnescapeTemplate(file);
+        TPageText::EnsureHiddenFieldsTag(file);
+        bool found = false;
+        const QString text = ReadTemplate(file, &found);
+        return found ? TPageText::EnsureHiddenFieldsTagText(TPageText::UnescapeTemplateText(text)) : QString();
+    };
+    m_productTemplate = page(QStringLiteral("productpage.htm"));
+    m_detailedStyle = style(m_layout->detailedStyle, QStringLiteral("DetailedStyle.tbl"), QStringLiteral("prods.tbl"), nullptr);
+    m_briefStyle = style(m_layout->briefStyle, QStringLiteral("BriefStyle.tbl"), QStringLiteral("prodslong.tbl"), &m_briefStyleFile);
+    m_filesTable = TPageText::UnescapeTemplateText(ReadTemplate(TPaths::Resolve(commonFilesFolder, QStringLiteral("files.tbl"))));
+    m_fieldsTable = TPageText::UnescapeTemplateText(ReadTemplate(TPaths::Resolve(commonFilesFolder, QStringLiteral("fields.tbl"))));
+    m_categoryTemplate = page(QStringLiteral("categorypage.htm"));
+    m_contentTemplate = page(QStringLiteral("content.htm"));
+}
+
+bool TdmSiteProducer::RenderTemplateFile(const QString& templateFile, const QString& output) const
+{
+    const QString text = TPageText::UnescapeTemplateText(ReadTemplate(templateFile));
+    const QString page = DeclareUtf8(DecorateSiteHead(Produce(text)));
+    return TFileWriter::WriteIfChanged(output, page.toUtf8());
 }

@@ -93,6 +93,36 @@ public:
     // DecorateHead with the merchant's name, keywords and description.
     QString DecorateSiteHead(const QString& html) const;
 
+    // The layout's templates read into the producer for a build: the working
+    // copies ("Mod" + name) of the product, category and content pages, made
+    // from the theme's own when missing, and the style and common tables.
+    // Missing pieces are left empty; the page that needs one shows that.
+    void PrepareTemplates();
+    // Copies the layout's template `name` to its working copy "Mod" + name
+    // when that is missing; the merchant's page editing changes the copy only.
+    void EnsureWorkingCopy(const QString& name) const;
+    // One template file rendered whole with the site's head and written to
+    // `output` as UTF-8 when its bytes differ; true when written.
+    bool RenderTemplateFile(const QString& templateFile, const QString& output) const;
+
+    const QString& ProductTemplate() const { return m_productTemplate; }
+    const QString& DetailedStyleTemplate() const { return m_detailedStyle; }
+    const QString& BriefStyleTemplate() const { return m_briefStyle; }
+    const QString& BriefStyleFile() const { return m_briefStyleFile; }
+    const QString& FilesTemplate() const { return m_filesTable; }
+    const QString& FieldsTemplate() const { return m_fieldsTable; }
+    const QString& CategoryTemplate() const { return m_categoryTemplate; }
+    const QString& ContentTemplate() const { return m_contentTemplate; }
+    // Where the common tables and scripts of every theme are ("CommonFiles").
+    QString commonFilesFolder;
+
+    // A template's text: UTF-8 when it says so (or starts with the UTF-8
+    // mark), else Windows-1252, the code page the shipped themes were written in.
+    static QString ReadTemplate(const QString& file, bool* found = nullptr);
+    // The page declares UTF-8, the encoding every page is written in: a
+    // declaration of another charset is replaced, a missing one added.
+    static QString DeclareUtf8(const QString& html);
+
     // Text as the search index and the page heads keep it: entities and
     // markup removed, then only letters, blanks, hyphens and "+" to ";".
     static QString CleanSearchText(const QString& text);
@@ -115,4 +145,6 @@ private:
     TRef<TMerchant> m_merchant;
     TTagRegistry m_siteTags;
     TTagRegistry m_cartTags;
+    QString m_productTemplate, m_detailedStyle, m_briefStyle, m_briefStyleFile, m_filesTable, m_fieldsTable,
+        m_categoryTemplate, m_contentTemplate;
 };
