@@ -1,5 +1,6 @@
 #include "TdmSiteProducer.h"
 
+#include "TCatalogueTags.h"
 #include "TColourText.h"
 #include "TDataSet.h"
 #include "TFileWriter.h"
@@ -76,9 +77,11 @@ TdmSiteProducer::TdmSiteProducer(std::shared_ptr<TDatabase> store, const TTheme&
     : m_store(std::move(store)), m_theme(theme), m_settings(settings), m_progress(progress), m_layout(theme.Layout(0))
 {
     m_merchant = TRef<TMerchant>(new TMerchant(std::make_shared<TTable>(m_store, QStringLiteral("MerchantSettings"))));
-    commonFilesFolder = TProgramFolders::ProgramFolder() + QStringLiteral("CommonFiles/");
+    programFolder = TProgramFolders::ProgramFolder();
+    commonFilesFolder = programFolder + QStringLiteral("CommonFiles/");
     RegisterSiteTags();
     RegisterCartTags();
+    m_catalogue = std::make_unique<TCatalogueTags>(*this);
 }
 
 TdmSiteProducer::~TdmSiteProducer() = default;
@@ -208,6 +211,12 @@ QString TdmSiteProducer::DecorateHead(const QString& html, const QString& title,
         page.insert(body + 5, attributes);
     }
     return page;
+}
+
+QString TdmSiteProducer::DecorateProductHead(const QString& html, const QString& name, const QString& shortDescription) const
+{
+    const QString cleaned = CleanSearchText(Cut(shortDescription));
+    return DecorateHead(html, name, cleaned, cleaned);
 }
 
 QString TdmSiteProducer::DecorateSiteHead(const QString& html) const
@@ -470,7 +479,9 @@ void TdmSiteProducer::PrepareTemplates()
 
 bool TdmSiteProducer::RenderTemplateFile(const QString& templateFile, const QString& output) const
 {
-    const QString text = TPageText::UnescapeTemplateText(ReadTemplate(templateFile));
+    QString text = TPageText::UnescapeTemplateText(ReadTemplate(templateFile));
+    for (int slot = 1; slot <= 9 && text.contains(QStringLiteral("#BuyBtn%1#").arg(slot), Qt::CaseInsensitive); ++slot)
+        text = TCatalogueTags::ExpandSlot(text, slot);
     const QString page = DeclareUtf8(DecorateSiteHead(Produce(text)));
     return TFileWriter::WriteIfChanged(output, page.toUtf8());
 }

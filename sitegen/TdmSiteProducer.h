@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class TCatalogueTags;
 class TDatabase;
 class TMerchant;
 class TProgress;
@@ -90,6 +91,9 @@ public:
     // BODY attributes into "<BODY". Texts are escaped for their place.
     QString DecorateHead(const QString& html, const QString& title, const QString& keywords,
                          const QString& description) const;
+    // The head of a product page (the product's name and short description)
+    // and of a category page.
+    QString DecorateProductHead(const QString& html, const QString& name, const QString& shortDescription) const;
     // DecorateHead with the merchant's name, keywords and description.
     QString DecorateSiteHead(const QString& html) const;
 
@@ -113,8 +117,16 @@ public:
     const QString& FieldsTemplate() const { return m_fieldsTable; }
     const QString& CategoryTemplate() const { return m_categoryTemplate; }
     const QString& ContentTemplate() const { return m_contentTemplate; }
-    // Where the common tables and scripts of every theme are ("CommonFiles").
+    // Where the common tables and scripts of every theme are ("CommonFiles"),
+    // and the program folder that holds the button pictures ("Buttons").
     QString commonFilesFolder;
+    QString programFolder;
+    // The store file's folder, ending with "/".
+    QString StoreFolder() const;
+    TDatabase& Store() const { return *m_store; }
+    const std::shared_ptr<TDatabase>& StorePtr() const { return m_store; }
+    // The product and category tags, and the product and category they stand on.
+    TCatalogueTags& Catalogue() { return *m_catalogue; }
 
     // A template's text: UTF-8 when it says so (or starts with the UTF-8
     // mark), else Windows-1252, the code page the shipped themes were written in.
@@ -132,7 +144,6 @@ public:
 private:
     void RegisterSiteTags();
     void RegisterCartTags();
-    QString StoreFolder() const;
     QString MerchantText(const char* column) const;
     QString MerchantLogo() const;
     QString PageContent();
@@ -145,6 +156,7 @@ private:
     TRef<TMerchant> m_merchant;
     TTagRegistry m_siteTags;
     TTagRegistry m_cartTags;
+    std::unique_ptr<TCatalogueTags> m_catalogue;
     QString m_productTemplate, m_detailedStyle, m_briefStyle, m_briefStyleFile, m_filesTable, m_fieldsTable,
         m_categoryTemplate, m_contentTemplate;
 };
