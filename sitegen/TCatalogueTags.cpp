@@ -94,6 +94,12 @@ void TCatalogueTags::SetProduct(TRef<TProduct> product)
     m_linkOpen = false;
 }
 
+void TCatalogueTags::ClearCaches()
+{
+    m_taxes.clear();
+    m_lists.clear();
+}
+
 bool TCatalogueTags::HasDetailPage() const
 {
     return m_product && m_producer.Merchant().Field(QStringLiteral("CreateDetPg")).AsBoolean() && m_product->DetPage();
@@ -352,6 +358,10 @@ QString TCatalogueTags::AdditionalFiles()
 
 QString TCatalogueTags::Breadcrumb(const QString& categoryId) const
 {
+    const QString key = QStringLiteral("trail ") + categoryId.trimmed();
+    const auto known = m_lists.constFind(key);
+    if (known != m_lists.constEnd())
+        return known.value();
     // Walked upwards with every category seen once: a ring of parents ends
     // the trail instead of the program.
     QStringList crumbs;
@@ -371,11 +381,19 @@ QString TCatalogueTags::Breadcrumb(const QString& categoryId) const
         crumbs.prepend(QStringLiteral("<a href=\"category%1_1.htm\">%2</a> &gt; ").arg(TPageText::SafeFileName(id), H(s.Value(0).toString())));
         id = s.Value(1).toString().trimmed();
     }
-    return crumbs.join(QString());
+    const QString trail = crumbs.join(QString());
+    m_lists.insert(key, trail);
+    return trail;
 }
 
 QString TCatalogueTags::CategoryLinks(const QString& condition, const QVariantList& values) const
 {
+    QString key = condition;
+    for (const QVariant& v : values)
+        key += u'|' + v.toString();
+    const auto known = m_lists.constFind(key);
+    if (known != m_lists.constEnd())
+        return known.value();
     TStatement s(m_producer.Store(), QStringLiteral("SELECT CategoryID, CategoryName FROM Categories WHERE (Status = 0 OR Status IS NULL) AND ")
                                          + condition + QStringLiteral(" ORDER BY ParentCategory, CategoryOrder, rowid"));
     s.BindAll(values);
@@ -383,6 +401,7 @@ QString TCatalogueTags::CategoryLinks(const QString& condition, const QVariantLi
     while (s.Step())
         out += QStringLiteral("<a href=\"category%1_1.htm\">%2</a><br>")
                    .arg(TPageText::SafeFileName(s.Value(0).toString()), H(s.Value(1).toString()));
+    m_lists.insert(key, out);
     return out;
 }
 
@@ -393,15 +412,18 @@ bool TCatalogueTags::ProductsRemain() const
 
 void TCatalogueTags::WriteDetailPage()
 {
-    if (!HasDetailPage() || m_producer.outputFolder.isEmpty())
+    if (!HasDetailPage() || (m_producer.outputFolder.isEmpty() && !detailPageSink))
         return;
     QString text = m_producer.ProductTemplate();
     for (int slot = 1; slot <= 9 && text.contains(QStringLiteral("#BuyBtn%1#").arg(slot), Qt::CaseInsensitive); ++slot)
         text = ExpandSlot(text, slot);
     const QString page = TdmSiteProducer::DeclareUtf8(
         m_producer.DecorateProductHead(m_producer.Produce(text), m_product->Name(), m_product->ShortDescription()));
-    TFileWriter::WriteIfChanged(TPaths::WithTrailingSlash(m_producer.outputFolder) + DetailFileName(QString::number(m_product->ID())),
-                                page.toUtf8());
+    const QString name = DetailFileName(QString::number(m_product->ID()));
+    if (detailPageSink)
+        detailPageSink(name, page);
+    else
+        TFileWriter::WriteIfChanged(TPaths::WithTrailingSlash(m_producer.outputFolder) + name, page.toUtf8());
 }
 
 QString TCatalogueTags::ProductList()

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 class TCategory;
@@ -33,6 +34,9 @@ public:
     void SetProduct(TRef<TProduct> product);
     TProduct* Product() const { return m_product.get(); }
 
+    // Forgets the category lists, breadcrumbs and taxes kept for a build.
+    void ClearCaches();
+
     // Whether the product has a page of its own, and its file name.
     bool HasDetailPage() const;
     static QString DetailFileName(const QString& productId);
@@ -48,6 +52,10 @@ public:
     QString ProductList();
     // Whether the category has products the list has not reached yet.
     bool ProductsRemain() const;
+
+    // Where detail pages go: to this when set (a preview, a benchmark), else
+    // to their files in the output folder.
+    std::function<void(const QString& fileName, const QString& page)> detailPageSink;
 
     int customFieldCounter = 0;
     QString customFieldName;
@@ -82,6 +90,7 @@ private:
     std::shared_ptr<TDataSet> m_products; // the category's enabled products, in their order
     int m_nextProduct = 0;
     QHash<qint64, Tax> m_taxes;           // read once per build
+    mutable QHash<QString, QString> m_lists; // category lists and breadcrumbs, by what they list
     QString m_currentFile;                // the product file <#AdditionalFiles> stands on
     QString m_currentFileTitle;
     bool m_linkOpen = false;              // <#ProductLinkOnly> opened a link that <#SmallImage> closes

@@ -119,8 +119,19 @@ QString TdmSiteProducer::CleanSearchText(const QString& text)
     return out;
 }
 
+void TdmSiteProducer::ClearCaches()
+{
+    m_pages[0].reset();
+    m_pages[1].reset();
+    m_navigationBars.clear();
+    m_catalogue->ClearCaches();
+}
+
 QList<TSitePage> TdmSiteProducer::ListPages(bool all) const
 {
+    std::optional<QList<TSitePage>>& cached = m_pages[all ? 1 : 0];
+    if (cached)
+        return *cached;
     QList<TSitePage> pages;
     TStatement s(*m_store, QStringLiteral("SELECT PageID, PageTitle, IsHomePage, LineBreak, IncludeInNavigationBar "
                                           "FROM AdditionalPages ORDER BY PageOrder, rowid"));
@@ -139,11 +150,17 @@ QList<TSitePage> TdmSiteProducer::ListPages(bool all) const
     pages.append({LangStr(1450), TSitePage::CartEntry});
     if (m_merchant->Field(QStringLiteral("CreateSearch")).AsBoolean())
         pages.append({QStringLiteral("Search"), TSitePage::SearchEntry});
+    cached = pages;
     return pages;
 }
 
 QString TdmSiteProducer::BuildNavigationBar(bool vertical) const
 {
+    const QString key = QStringLiteral("%1|%2|%3|%4|").arg(vertical).arg(navAsText).arg(int(navHighlight)).arg(int(cartKind))
+        + currentPageTitle;
+    const auto known = m_navigationBars.constFind(key);
+    if (known != m_navigationBars.constEnd())
+        return known.value();
     const QList<TSitePage> pages = ListPages(false);
     const QString ext = CartExtension();
     QString bar;
@@ -184,6 +201,7 @@ QString TdmSiteProducer::BuildNavigationBar(bool vertical) const
                 bar += QStringLiteral("<BR>");
         }
     }
+    m_navigationBars.insert(key, bar);
     return bar;
 }
 
@@ -437,6 +455,7 @@ void TdmSiteProducer::EnsureWorkingCopy(const QString& name) const
 
 void TdmSiteProducer::PrepareTemplates()
 {
+    ClearCaches();
     if (!m_layout)
         return;
     const QString d = m_layout->directory;

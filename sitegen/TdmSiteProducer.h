@@ -3,12 +3,14 @@
 #include "TSiteGenSettings.h"
 #include "TTagRegistry.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include "TRef.h"
 
 #include <memory>
+#include <optional>
 
 class TCatalogueTags;
 class TDatabase;
@@ -102,6 +104,10 @@ public:
     // from the theme's own when missing, and the style and common tables.
     // Missing pieces are left empty; the page that needs one shows that.
     void PrepareTemplates();
+    // Forgets what every page of a build repeats (the page list, navigation
+    // bars, category lists, breadcrumbs, taxes); PrepareTemplates does it, so
+    // each build reads the store as it is then.
+    void ClearCaches();
     // Copies the layout's template `name` to its working copy "Mod" + name
     // when that is missing; the merchant's page editing changes the copy only.
     void EnsureWorkingCopy(const QString& name) const;
@@ -157,6 +163,8 @@ private:
     TTagRegistry m_siteTags;
     TTagRegistry m_cartTags;
     std::unique_ptr<TCatalogueTags> m_catalogue;
+    mutable std::optional<QList<TSitePage>> m_pages[2]; // without and with the pages off the bar
+    mutable QHash<QString, QString> m_navigationBars;
     QString m_productTemplate, m_detailedStyle, m_briefStyle, m_briefStyleFile, m_filesTable, m_fieldsTable,
         m_categoryTemplate, m_contentTemplate;
 };
