@@ -54,12 +54,6 @@ QStringList Lines(const QString& text)
 const char* const SlotTags[] = {"LargeImage", "BuyBtn", "InfoBtn", "DetailedDescription", "DomPrice", "IntPrice",
                                 "TaxInfo", "IntTaxInfo", "Form", "hiddenfields", "productname", "customfields"};
 
-QString FileNameOf(const QString& path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return path.mid(cut + 1);
-}
-
 } // namespace
 
 TCatalogueTags::TCatalogueTags(TdmSiteProducer& producer)
@@ -327,7 +321,7 @@ QString TCatalogueTags::FileLocation(bool copy) const
     QString source = QFileInfo(path).isAbsolute() ? path : TPaths::Resolve(m_producer.StoreFolder(), path);
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return m_currentFile; // a web address, or a file that is gone
-    const QString url = QStringLiteral("files/") + FileNameOf(path);
+    const QString url = QStringLiteral("files/") + TPageText::FileName(path);
     if (copy && !m_producer.outputFolder.isEmpty())
         TFileWriter::CopyKeepingDate(source, TPaths::WithTrailingSlash(m_producer.outputFolder) + url);
     return url;
@@ -494,13 +488,13 @@ void TCatalogueTags::Register()
         const bool standard = button.isEmpty() || button.compare(QStringLiteral("Default"), Qt::CaseInsensitive) == 0;
         if (inPreview())
             return standard ? m_producer.Theme().File(QStringLiteral("singlepage/images/buy.gif"))
-                            : m_producer.programFolder + QStringLiteral("Buttons/buy/") + FileNameOf(button);
-        return standard ? QStringLiteral("images/buy.gif") : QStringLiteral("images/") + H(FileNameOf(button));
+                            : m_producer.programFolder + QStringLiteral("Buttons/buy/") + TPageText::FileName(button);
+        return standard ? QStringLiteral("images/buy.gif") : QStringLiteral("images/") + H(TPageText::FileName(button));
     });
     add({"InfoBtn"}, [this, inPreview, id] {
         const TThemeLayout* layout = m_producer.CurrentLayout();
         // The layout names the picture as "images\Info.gif"; the button is the file of that name.
-        const QString name = FileNameOf(layout ? layout->infoButton : QString());
+        const QString name = TPageText::FileName(layout ? layout->infoButton : QString());
         const QString picture = TPaths::Resolve(m_producer.programFolder + QStringLiteral("Buttons/info"), name);
         if (name.isEmpty() || picture.isEmpty() || !QFileInfo(picture).isFile())
             return QString();

@@ -29,12 +29,6 @@ void SaveIfChanged(const QString& file, const QByteArray& before, const QByteArr
     TFileWriter::WriteAtomically(file, after);
 }
 
-QString FileNameOf(const QString& path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return path.mid(cut + 1);
-}
-
 } // namespace
 
 QString TPageText::UnescapeTemplateText(const QString& text)
@@ -140,7 +134,7 @@ QString TPageText::RewriteFileSources(const QString& html)
         if (quote < 0)
             break; // no closing quote: the rest stays as it is
         out += QStringView(html).mid(from, at - from);
-        out += QStringLiteral("src=\"images/") + FileNameOf(html.mid(pathStart, quote - pathStart)) + u'"';
+        out += QStringLiteral("src=\"images/") + TPageText::FileName(html.mid(pathStart, quote - pathStart)) + u'"';
         from = quote + 1;
     }
     out += QStringView(html).mid(from);
@@ -151,7 +145,7 @@ QString TPageText::GetURLforFile(const QString& path)
 {
     if (path.isEmpty())
         return QString();
-    QString name = FileNameOf(path);
+    QString name = TPageText::FileName(path);
     const QString suffix = QFileInfo(name).suffix();
     static const QStringList pictures{QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg")};
     if (!pictures.contains(suffix, Qt::CaseInsensitive))
@@ -160,6 +154,12 @@ QString TPageText::GetURLforFile(const QString& path)
     if (name.endsWith(QStringLiteral(".bmp")))
         name = name.chopped(4) + QStringLiteral(".gif");
     return QStringLiteral("images/") + name;
+}
+
+QString TPageText::FileName(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.mid(cut + 1);
 }
 
 QString TPageText::SafeFileName(const QString& id)
@@ -238,7 +238,7 @@ QString TPageText::LocaliseImageReferences(const QString& html, const QString& p
             path = TPaths::FromWindows(path);
             pictures.append(path);
             rewritten += QStringView(text).mid(at, a.capturedStart(0) - at);
-            rewritten += a.captured(1) + u'"' + prefix + FileNameOf(path) + u'"';
+            rewritten += a.captured(1) + u'"' + prefix + TPageText::FileName(path) + u'"';
             at = a.capturedEnd(0);
         }
         if (at == 0)
@@ -258,7 +258,7 @@ QString TPageText::LocaliseImageReferences(const QString& html, const QString& p
             source = base.isEmpty() ? QString() : TPaths::Resolve(base, path);
         if (source.isEmpty() || !QFileInfo(source).isFile())
             continue; // the page still names the picture; it is simply not there
-        const QString name = FileNameOf(path);
+        const QString name = TPageText::FileName(path);
         if (!base.isEmpty()) {
             const QString target = base + prefixFolder + name;
             if (QFileInfo(target).absoluteFilePath() != QFileInfo(source).absoluteFilePath())

@@ -34,6 +34,8 @@ public:
     // Where a picture or file of the store is linked from a page: "images/"
     // for pictures (".bmp" named ".gif"), "files/" for anything else.
     static QString GetURLforFile(const QString& path);
+    // The last part of a stored path, after its last "/" or "\".
+    static QString FileName(const QString& path);
     // A category or product identifier fit for a file name: / \ : * ? " < > | removed.
     static QString SafeFileName(const QString& id);
     // Whether the file holds exactly this text (as UTF-8).

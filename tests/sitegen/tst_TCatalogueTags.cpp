@@ -35,13 +35,6 @@ private slots:
 private:
     void Exec(const QString& sql, const QVariantList& values = {}) { m_app->Database()->Exec(sql, values); }
     void UseProduct(qint64 id);
-    static void Write(const QString& file, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(file).path());
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file));
-    }
 
     TTestEnvironment m_env;
     std::unique_ptr<TApp> m_app;
@@ -58,7 +51,7 @@ void tst_TCatalogueTags::init()
     TStoreSchema::CreateNewStore(m_store + QStringLiteral("/store.db"));
     QVERIFY(OpenStoreDatabase(m_store));
     const QString theme = m_env.NewFolder(QStringLiteral("Themes/Garden"));
-    Write(theme + QStringLiteral("/settings.ini"), "[theme]\nname=Garden\nLayoutCount=1\n[layout1]\ndirectory=singlepage\\\n");
+    WriteTestFile(theme + QStringLiteral("/settings.ini"), "[theme]\nname=Garden\nLayoutCount=1\n[layout1]\ndirectory=singlepage\\\n");
     m_theme = std::make_unique<TTheme>(theme);
     Exec(QStringLiteral("INSERT INTO Taxes (TaxID, TaxName, TaxPercentage, International) VALUES (1, 'GST', 10, 0)"));
     Exec(QStringLiteral("INSERT INTO Categories (CategoryID, CategoryName, ParentCategory, CategoryOrder, Status) VALUES "
@@ -126,7 +119,7 @@ void tst_TCatalogueTags::detailPagesChangeTheLinks()
     Exec(QStringLiteral("UPDATE MerchantSettings SET CreateDetPg = 1"));
     Exec(QStringLiteral("INSERT INTO Products (ProductID, CategoryID, ProductName, DetPage, ImageFile, Enabled) "
                         "VALUES ('8', '1', 'Lily', 1, 'lily.gif', 1)"));
-    Write(m_store + QStringLiteral("/images/lily.gif"), "GIF89a");
+    WriteTestFile(m_store + QStringLiteral("/images/lily.gif"), "GIF89a");
     UseProduct(8);
     QCOMPARE(m_producer->Produce(QStringLiteral("<#LinkedProductName>")), QStringLiteral("<a href=\"prod8.htm\">Lily</a>"));
     // SmallImage closes exactly the link ProductLinkOnly opened.
@@ -134,7 +127,7 @@ void tst_TCatalogueTags::detailPagesChangeTheLinks()
              QStringLiteral("<a href=\"prod8.htm\"><img src=\"images/lily.gif\"  ALT=\"Lily\" border=0></a>"));
     QCOMPARE(m_producer->Produce(QStringLiteral("<#SmallImage>")), QStringLiteral("<img src=\"images/lily.gif\"  ALT=\"Lily\" border=0>"));
     // The default info button is "images\Info.gif": the button file of that name.
-    Write(m_producer->programFolder + QStringLiteral("Buttons/info/Info.gif"), "GIF89a");
+    WriteTestFile(m_producer->programFolder + QStringLiteral("Buttons/info/Info.gif"), "GIF89a");
     QCOMPARE(m_producer->Produce(QStringLiteral("<#InfoBtn>")),
              QStringLiteral("<a href=\"prod8.htm\"><img src=\"images/Info.gif\" border = 0></a>"));
     QVERIFY(QFile::exists(m_out + QStringLiteral("/images/Info.gif")));
@@ -169,7 +162,7 @@ void tst_TCatalogueTags::hiddenFieldsAreTheFormTheServerReads()
 
 void tst_TCatalogueTags::customFieldControls()
 {
-    Write(m_env.NewFolder(QStringLiteral("CommonFiles")) + QStringLiteral("/fields.tbl"),
+    WriteTestFile(m_env.NewFolder(QStringLiteral("CommonFiles")) + QStringLiteral("/fields.tbl"),
           "<tr><td><#CustomFieldName></td><td><#CustomFieldControl></td></tr>");
     m_producer->commonFilesFolder = m_env.Home() + QStringLiteral("/CommonFiles/");
     m_producer->PrepareTemplates();
@@ -199,7 +192,7 @@ void tst_TCatalogueTags::picturesAreFoundAndCopied()
     // A picture named by a folder that no longer exists is found by its trailing path under the store's images.
     Exec(QStringLiteral("INSERT INTO Products (ProductID, CategoryID, ProductName, ImageOverText, Enabled) "
                         "VALUES ('12', '1', 'Fern', 'D:\\Old\\images\\ferns\\fern.jpg', 1)"));
-    Write(m_store + QStringLiteral("/images/ferns/fern.jpg"), "jpeg");
+    WriteTestFile(m_store + QStringLiteral("/images/ferns/fern.jpg"), "jpeg");
     UseProduct(12);
     QCOMPARE(m_producer->Produce(QStringLiteral("<#LargeImage>")), QStringLiteral("<img src=\"images/fern.jpg\"  ALT=\"Fern\" border=0>"));
     QVERIFY(QFile::exists(m_out + QStringLiteral("/images/fern.jpg")));
@@ -223,7 +216,7 @@ void tst_TCatalogueTags::productListFillsSlotsInRows()
     QFETCH(QString, expected);
     const QString d = m_theme->Layout(0)->directory;
     // Slot n is the text between "~#n" and "~#/n", marked by its buy button.
-    Write(d + QStringLiteral("BriefStyle.tbl"),
+    WriteTestFile(d + QStringLiteral("BriefStyle.tbl"),
           "~#1[#productname1#<img src=\"#BuyBtn1#\">]~#/1~#2[#ProductName2#<img src=\"#BUYBTN2#\">]~#/2"
           "~#3[#PRODUCTNAME3#<img src=\"#buybtn3#\">]~#/3");
     m_producer->PrepareTemplates();
@@ -242,7 +235,7 @@ void tst_TCatalogueTags::productListFillsSlotsInRows()
 void tst_TCatalogueTags::nextPageOnlyWhileProductsRemain()
 {
     const QString d = m_theme->Layout(0)->directory;
-    Write(d + QStringLiteral("BriefStyle.tbl"), "<form>[<#ProductName>]</form>");
+    WriteTestFile(d + QStringLiteral("BriefStyle.tbl"), "<form>[<#ProductName>]</form>");
     m_producer->PrepareTemplates();
     for (int i = 1; i <= 4; ++i)
         Exec(QStringLiteral("INSERT INTO Products (ProductID, CategoryID, ProductName, Enabled) VALUES (?1, '3', ?2, 1)"),

@@ -3,14 +3,6 @@
 
 #include <QtTest>
 
-namespace FileOnDisk {
-bool Write(const QString& file, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(file).path());
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-} // namespace FileOnDisk
 
 class tst_TPageText : public QObject
 {
@@ -43,7 +35,7 @@ void tst_TPageText::unescapeTemplate()
     QCOMPARE(TPageText::UnescapeTemplateText(QStringLiteral("<p>&lt;#MerchantName&gt;</p>")), QStringLiteral("<p><#MerchantName></p>"));
     const QString folder = m_env.NewFolder(QStringLiteral("unescape"));
     const QString file = folder + QStringLiteral("/Modcontent.htm");
-    QVERIFY(FileOnDisk::Write(file, "&lt;#PageContent&gt;"));
+    WriteTestFile(file, "&lt;#PageContent&gt;");
     TPageText::UnescapeTemplate(file);
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -141,7 +133,7 @@ void tst_TPageText::sameFileContent()
 {
     const QString file = m_env.NewFolder(QStringLiteral("same")) + QStringLiteral("/page.htm");
     QVERIFY(!TPageText::SameFileContent(QStringLiteral("x"), file));
-    QVERIFY(FileOnDisk::Write(file, "Caf\xc3\xa9"));
+    WriteTestFile(file, "Caf\xc3\xa9");
     QVERIFY(TPageText::SameFileContent(QStringLiteral("Café"), file));
     QVERIFY(!TPageText::SameFileContent(QStringLiteral("Cafe"), file));
 }
@@ -162,8 +154,8 @@ void tst_TPageText::findStoreImage()
     QFETCH(QString, path);
     QFETCH(QString, found);
     const QString store = m_env.NewFolder(QStringLiteral("store"));
-    QVERIFY(FileOnDisk::Write(store + QStringLiteral("/images/roses/red.jpg"), "jpg"));
-    QVERIFY(FileOnDisk::Write(store + QStringLiteral("/images/logo.gif"), "gif"));
+    WriteTestFile(store + QStringLiteral("/images/roses/red.jpg"), "jpg");
+    WriteTestFile(store + QStringLiteral("/images/logo.gif"), "gif");
     QCOMPARE(TPageText::FindStoreImage(path, store), found == u"=" ? path : store + u'/' + found);
 }
 
@@ -196,8 +188,8 @@ void tst_TPageText::localisedPicturesAreCopied()
 {
     const QString root = m_env.NewFolder(QStringLiteral("localise"));
     const QString picture = root + QStringLiteral("/elsewhere/Rose Red.jpg");
-    QVERIFY(FileOnDisk::Write(picture, "rose"));
-    QVERIFY(FileOnDisk::Write(root + QStringLiteral("/store/HTML/pics/lily.gif"), "lily"));
+    WriteTestFile(picture, "rose");
+    WriteTestFile(root + QStringLiteral("/store/HTML/pics/lily.gif"), "lily");
     QFile(picture).setFileTime(QDateTime(QDate(2020, 5, 1), QTime(8, 0), Qt::UTC), QFileDevice::FileModificationTime);
     const QString html = QStringLiteral("<img src=\"file://%1\"><img src=\"pics/lily.gif\"><img src=\"gone.gif\">").arg(picture);
     const QString out = TPageText::LocaliseImageReferences(html, QStringLiteral("images/"), root + QStringLiteral("/store/HTML"),

@@ -33,18 +33,6 @@ private slots:
     void templatesOfEitherEncodingBecomeUtf8Pages();
 
 private:
-    static void Write(const QString& file, const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(file).path());
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file));
-    }
-    static QByteArray Read(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     void AddPage(qint64 id, const QString& title, double order, bool home, bool inBar, bool lineBreak);
 
     TTestEnvironment m_env;
@@ -238,20 +226,20 @@ void tst_TdmSiteProducer::pageContentComesFromThePageFile()
 void tst_TdmSiteProducer::templatesArePreparedFromWorkingCopies()
 {
     const QString d = m_theme->Layout(0)->directory;
-    Write(d + QStringLiteral("productpage.htm"), "<html>&lt;#MerchantName&gt;</html>");
-    Write(d + QStringLiteral("Modcategorypage.htm"), "merchant's own category page");
-    Write(d + QStringLiteral("content.htm"), "content");
+    WriteTestFile(d + QStringLiteral("productpage.htm"), "<html>&lt;#MerchantName&gt;</html>");
+    WriteTestFile(d + QStringLiteral("Modcategorypage.htm"), "merchant's own category page");
+    WriteTestFile(d + QStringLiteral("content.htm"), "content");
     const QString common = m_env.NewFolder(QStringLiteral("CommonFiles"));
-    Write(common + QStringLiteral("/prods.tbl"), "<form><td><#ProductName></td></form>");
-    Write(common + QStringLiteral("/prodslong.tbl"), "<td>brief</td>");
-    Write(common + QStringLiteral("/files.tbl"), "&lt;#FileName&gt;");
+    WriteTestFile(common + QStringLiteral("/prods.tbl"), "<form><td><#ProductName></td></form>");
+    WriteTestFile(common + QStringLiteral("/prodslong.tbl"), "<td>brief</td>");
+    WriteTestFile(common + QStringLiteral("/files.tbl"), "&lt;#FileName&gt;");
     m_producer->commonFilesFolder = common + u'/';
     m_producer->PrepareTemplates();
 
     // Working copies are made once; the theme's own files stay as they were.
     QCOMPARE(m_producer->ProductTemplate(), QStringLiteral("<html><#MerchantName></html>"));
-    QCOMPARE(Read(d + QStringLiteral("Modproductpage.htm")), QByteArray("<html><#MerchantName></html>"));
-    QCOMPARE(Read(d + QStringLiteral("productpage.htm")), QByteArray("<html>&lt;#MerchantName&gt;</html>"));
+    QCOMPARE(ReadTestFile(d + QStringLiteral("Modproductpage.htm")), QByteArray("<html><#MerchantName></html>"));
+    QCOMPARE(ReadTestFile(d + QStringLiteral("productpage.htm")), QByteArray("<html>&lt;#MerchantName&gt;</html>"));
     QCOMPARE(m_producer->CategoryTemplate(), QStringLiteral("merchant's own category page"));
     QCOMPARE(m_producer->ContentTemplate(), QStringLiteral("content"));
     // Style tables come from the common files when the layout has none, with the hidden fields.
@@ -269,25 +257,25 @@ void tst_TdmSiteProducer::templatesOfEitherEncodingBecomeUtf8Pages()
     merchant->Save();
     const QString d = m_env.NewFolder(QStringLiteral("templates"));
     // "Café" in Windows-1252, and a page that declares UTF-8.
-    Write(d + QStringLiteral("/old.htm"), "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+    WriteTestFile(d + QStringLiteral("/old.htm"), "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
                                          "</head><body>Caf\xe9 <#MerchantName></body></html>");
-    Write(d + QStringLiteral("/new.htm"), "<html><head><meta charset=\"utf-8\"></head><body>Caf\xc3\xa9</body></html>");
+    WriteTestFile(d + QStringLiteral("/new.htm"), "<html><head><meta charset=\"utf-8\"></head><body>Caf\xc3\xa9</body></html>");
     const QString out = m_env.NewFolder(QStringLiteral("out"));
     QVERIFY(m_producer->RenderTemplateFile(d + QStringLiteral("/old.htm"), out + QStringLiteral("/old.htm")));
-    const QString old = QString::fromUtf8(Read(out + QStringLiteral("/old.htm")));
+    const QString old = QString::fromUtf8(ReadTestFile(out + QStringLiteral("/old.htm")));
     QVERIFY2(old.contains(QStringLiteral("Café 花店 Tolvane")), qPrintable(old));
     QVERIFY(old.contains(QStringLiteral("<meta charset=\"utf-8\">")));
     QVERIFY(!old.contains(QStringLiteral("windows-1252")));
     QVERIFY(m_producer->RenderTemplateFile(d + QStringLiteral("/new.htm"), out + QStringLiteral("/new.htm")));
-    QVERIFY(QString::fromUtf8(Read(out + QStringLiteral("/new.htm"))).contains(QStringLiteral("Café")));
+    QVERIFY(QString::fromUtf8(ReadTestFile(out + QStringLiteral("/new.htm"))).contains(QStringLiteral("Café")));
     // The same page again is not written: its file keeps its date.
     const QDateTime before = QFileInfo(out + QStringLiteral("/old.htm")).lastModified();
     QVERIFY(!m_producer->RenderTemplateFile(d + QStringLiteral("/old.htm"), out + QStringLiteral("/old.htm")));
     QCOMPARE(QFileInfo(out + QStringLiteral("/old.htm")).lastModified(), before);
     // Preparing a Windows-1252 template keeps its bytes in that encoding.
-    Write(d + QStringLiteral("/esc.htm"), "Caf\xe9 &lt;#MerchantName&gt;");
+    WriteTestFile(d + QStringLiteral("/esc.htm"), "Caf\xe9 &lt;#MerchantName&gt;");
     TPageText::UnescapeTemplate(d + QStringLiteral("/esc.htm"));
-    QCOMPARE(Read(d + QStringLiteral("/esc.htm")), QByteArray("Caf\xe9 <#MerchantName>"));
+    QCOMPARE(ReadTestFile(d + QStringLiteral("/esc.htm")), QByteArray("Caf\xe9 <#MerchantName>"));
 }
 
 QTEST_GUILESS_MAIN(tst_TdmSiteProducer)

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <QtTest>
@@ -70,4 +71,18 @@ void PrepareBrowserEnvironment()
     if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1StringView("--no-sandbox")))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --no-sandbox");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void WriteTestFile(const QString& file, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(file).path());
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file));
+}
+
+QByteArray ReadTestFile(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -53,3 +53,8 @@ void PrepareBrowserEnvironment();
 
 // Creates a store file (SQLite) in the folder with the given statements run on it.
 std::shared_ptr<TDatabase> CreateStoreFile(const QString& folder, const QStringList& statements = {});
+
+// A file of the test's own, with its folders; fails the test run when it cannot be written.
+void WriteTestFile(const QString& file, const QByteArray& bytes);
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadTestFile(const QString& file);
