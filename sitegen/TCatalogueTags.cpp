@@ -115,6 +115,14 @@ QString TCatalogueTags::ExpandSlot(const QString& text, int slot)
     return t;
 }
 
+QString TCatalogueTags::ExpandAllSlots(const QString& text)
+{
+    QString t = text;
+    for (int slot = 1; slot <= 9 && t.contains(QStringLiteral("#BuyBtn%1#").arg(slot), Qt::CaseInsensitive); ++slot)
+        t = ExpandSlot(t, slot);
+    return t;
+}
+
 QString TCatalogueTags::RemoveSlots(const QString& text, int from)
 {
     QString t = text;
@@ -154,7 +162,7 @@ const TCatalogueTags::Tax& TCatalogueTags::ProductTax()
 
 QString TCatalogueTags::MoneyText(qint64 units) const
 {
-    return m_producer.ProduceCart(QStringLiteral("<#CurrencySymbol>")) + Fixed(units);
+    return TdmSiteProducer::CurrencySymbol() + Fixed(units);
 }
 
 void TCatalogueTags::CopyPicture(const QString& stored, const QString& url) const
@@ -408,9 +416,7 @@ void TCatalogueTags::WriteDetailPage()
 {
     if (!HasDetailPage() || (m_producer.outputFolder.isEmpty() && !detailPageSink))
         return;
-    QString text = m_producer.ProductTemplate();
-    for (int slot = 1; slot <= 9 && text.contains(QStringLiteral("#BuyBtn%1#").arg(slot), Qt::CaseInsensitive); ++slot)
-        text = ExpandSlot(text, slot);
+    const QString text = ExpandAllSlots(m_producer.ProductTemplate());
     const QString page = TdmSiteProducer::DeclareUtf8(
         m_producer.DecorateProductHead(m_producer.Produce(text), m_product->Name(), m_product->ShortDescription()));
     const QString name = DetailFileName(QString::number(m_product->ID()));
@@ -487,8 +493,8 @@ void TCatalogueTags::Register()
         const QString button = layout ? layout->buyButton.trimmed() : QString();
         const bool standard = button.isEmpty() || button.compare(QStringLiteral("Default"), Qt::CaseInsensitive) == 0;
         if (inPreview())
-            return standard ? m_producer.Theme().File(QStringLiteral("singlepage/images/buy.gif"))
-                            : m_producer.programFolder + QStringLiteral("Buttons/buy/") + TPageText::FileName(button);
+            return H(standard ? m_producer.Theme().File(QStringLiteral("singlepage/images/buy.gif"))
+                              : m_producer.programFolder + QStringLiteral("Buttons/buy/") + TPageText::FileName(button));
         return standard ? QStringLiteral("images/buy.gif") : QStringLiteral("images/") + H(TPageText::FileName(button));
     });
     add({"InfoBtn"}, [this, inPreview, id] {

@@ -44,6 +44,8 @@ public:
     // A slot of a brief style table filled with tags: its markers removed and
     // its placeholders ("#DomPrice2#") turned into tags, letters of any case.
     static QString ExpandSlot(const QString& text, int slot);
+    // Every slot of a page template, 1 on, as long as its buy button marks it.
+    static QString ExpandAllSlots(const QString& text);
     // Text with every slot from `from` on removed, markers and all.
     static QString RemoveSlots(const QString& text, int from);
 

@@ -238,7 +238,7 @@ QString TPageText::LocaliseImageReferences(const QString& html, const QString& p
             path = TPaths::FromWindows(path);
             pictures.append(path);
             rewritten += QStringView(text).mid(at, a.capturedStart(0) - at);
-            rewritten += a.captured(1) + u'"' + prefix + TPageText::FileName(path) + u'"';
+            rewritten += a.captured(1) + u'"' + (prefix + TPageText::FileName(path)).toHtmlEscaped() + u'"';
             at = a.capturedEnd(0);
         }
         if (at == 0)

@@ -101,6 +101,12 @@ QString TdmSiteProducer::MerchantText(const char* column) const
     return m_merchant->Field(QString::fromLatin1(column)).AsString();
 }
 
+QString TdmSiteProducer::CurrencySymbol()
+{
+    const QString symbol = QLocale::system().currencySymbol();
+    return symbol.isEmpty() || symbol == u"\u00a4" ? QStringLiteral("$") : symbol;
+}
+
 QString TdmSiteProducer::HtmlText(const QString& text)
 {
     return text.toHtmlEscaped().replace(u'\'', QStringLiteral("&#39;"));
@@ -384,8 +390,12 @@ void TdmSiteProducer::RegisterCartTags()
     add("MerchantID", [this] { return QString::number(m_merchant->ID()); });
     add("ProVersion", [] { return QStringLiteral("aotAdz278"); });
     add("ActionURL", [this] {
-        return QStringLiteral("https://") + m_settings.Read(QStringLiteral("Settings"), QStringLiteral("servername")).trimmed()
-            + QStringLiteral("/Vadurizavozud/GetOrderInfoFwd.asp");
+        // A host name with an optional port: nothing else may reach the
+        // page's form address or the cart script.
+        static const QRegularExpression notHost(QStringLiteral("[^A-Za-z0-9.:\\[\\]-]"));
+        QString host = m_settings.Read(QStringLiteral("Settings"), QStringLiteral("servername")).trimmed();
+        host.remove(notHost);
+        return QStringLiteral("https://") + host + QStringLiteral("/Vadurizavozud/GetOrderInfoFwd.asp");
     });
     add("Country", [this] { return ScriptText(m_merchant->CountryName()); });
     add("AcceptInternational", [this] { return TrueFalse(m_merchant->AcceptInternationalOrders()); });
@@ -393,10 +403,7 @@ void TdmSiteProducer::RegisterCartTags()
     add("ShowIncTax", [this] { return TrueFalse(m_merchant->ShowPriceIncTax()); });
     add("ShowTaxAmount", [this] { return TrueFalse(m_merchant->ShowTaxAmount()); });
     add("ShowTaxPercent", [this] { return TrueFalse(m_merchant->ShowTaxPercent()); });
-    add("CurrencySymbol", [] {
-        const QString symbol = QLocale::system().currencySymbol();
-        return ScriptText(symbol.isEmpty() || symbol == u"\u00a4" ? QStringLiteral("$") : symbol);
-    });
+    add("CurrencySymbol", [] { return ScriptText(CurrencySymbol()); });
 }
 
 QString TdmSiteProducer::ReadTemplate(const QString& file, bool* found)
@@ -498,9 +505,7 @@ void TdmSiteProducer::PrepareTemplates()
 
 bool TdmSiteProducer::RenderTemplateFile(const QString& templateFile, const QString& output) const
 {
-    QString text = TPageText::UnescapeTemplateText(ReadTemplate(templateFile));
-    for (int slot = 1; slot <= 9 && text.contains(QStringLiteral("#BuyBtn%1#").arg(slot), Qt::CaseInsensitive); ++slot)
-        text = TCatalogueTags::ExpandSlot(text, slot);
+    const QString text = TCatalogueTags::ExpandAllSlots(TPageText::UnescapeTemplateText(ReadTemplate(templateFile)));
     const QString page = DeclareUtf8(DecorateSiteHead(Produce(text)));
     return TFileWriter::WriteIfChanged(output, page.toUtf8());
 }

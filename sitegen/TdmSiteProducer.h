@@ -144,6 +144,8 @@ public:
     // Text as the search index and the page heads keep it: entities and
     // markup removed, then only letters, blanks, hyphens and "+" to ";".
     static QString CleanSearchText(const QString& text);
+    // The currency symbol of prices on the pages: the system's, or "$" when it has none.
+    static QString CurrencySymbol();
     // Text for element content and attribute values.
     static QString HtmlText(const QString& text);
 

@@ -43,12 +43,8 @@ private:
 QString tst_TTheme::MakeTheme(const QString& name, const QByteArray& settings)
 {
     const QString folder = m_env.NewFolder(name);
-    if (!settings.isNull()) {
-        QFile file(folder + QStringLiteral("/settings.ini"));
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write the theme");
-        file.write(settings);
-    }
+    if (!settings.isNull())
+        WriteTestFile(folder + QStringLiteral("/settings.ini"), settings);
     return folder;
 }
 
@@ -261,10 +257,7 @@ void tst_TTheme::choiceFallsBackToTheShippedTheme()
     QFETCH(QString, chosen);
     const QString themes = m_env.NewFolder(QStringLiteral("choice/Themes"));
     auto write = [&](const QString& name, const QByteArray& settings) {
-        QDir().mkpath(themes + u'/' + name);
-        QFile f(themes + u'/' + name + QStringLiteral("/settings.ini"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(settings);
+        WriteTestFile(themes + u'/' + name + QStringLiteral("/settings.ini"), settings);
     };
     write(QStringLiteral("Garden"), "[theme]\nname=Garden\n");
     write(QLatin1StringView(TTheme::FallbackName), "[theme]\nname=Fallback\n");
