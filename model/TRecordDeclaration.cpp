@@ -7,7 +7,7 @@ TRecordDeclaration::TRecordDeclaration(const char* className, const char* table)
 
 void TRecordDeclaration::Add(Entry entry, TPropertyInfo info)
 {
-    if (!(entry.use & RecordUse::Unpublished))
+    if (!(entry.use & TRecordDeclaration::Unpublished))
         m_properties.Append(std::move(info));
     m_entries.append(std::move(entry));
 }
@@ -19,7 +19,7 @@ TFieldList ListOf(const QList<TRecordDeclaration::Entry>& entries, unsigned use,
     TFieldList list;
     for (const TRecordDeclaration::Entry& e : entries)
         if (e.use & use)
-            list.append({e.listName.isEmpty() ? e.property : e.listName, marks && (e.use & RecordUse::Required) ? 1 : 0});
+            list.append({e.listName.isEmpty() ? e.property : e.listName, marks && (e.use & TRecordDeclaration::Required) ? 1 : 0});
     return list;
 }
 
@@ -27,10 +27,10 @@ TFieldList ListOf(const QList<TRecordDeclaration::Entry>& entries, unsigned use,
 
 TFieldList TRecordDeclaration::ImportFields() const
 {
-    return ListOf(m_entries, RecordUse::Import, true);
+    return ListOf(m_entries, TRecordDeclaration::Import, true);
 }
 
 TFieldList TRecordDeclaration::ExportFields() const
 {
-    return ListOf(m_entries, RecordUse::Export, false);
+    return ListOf(m_entries, TRecordDeclaration::Export, false);
 }

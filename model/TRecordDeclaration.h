@@ -10,16 +10,6 @@
 
 class TCollection;
 
-// How a declared column is used beyond its accessors.
-namespace RecordUse {
-inline constexpr unsigned Import = 1;       // listed by GetImportFields
-inline constexpr unsigned Export = 2;       // listed by GetExportFields
-inline constexpr unsigned Required = 4;     // an import cannot do without it (mark 1, shown in bold)
-inline constexpr unsigned ReadOnly = 8;     // published for reading only: the program sets it
-inline constexpr unsigned Unpublished = 16; // reached through its accessors only, never by name
-inline constexpr unsigned Both = Import | Export;
-} // namespace RecordUse
-
 // A record class's columns and published properties, declared once. The
 // published property table, the import and export field lists and the schema
 // check all derive from it, in the order of declaration.
@@ -48,14 +38,15 @@ public:
         QString listName;  // the name the field lists use, where their spelling differs
     };
 
-    // Shorthands for the rows of a class's declaration.
+    // How a declared column is used beyond its accessors; the rows of a
+    // class's declaration name them without qualification.
     using P = TPropertyType;
-    static constexpr unsigned Import = RecordUse::Import;
-    static constexpr unsigned Export = RecordUse::Export;
-    static constexpr unsigned Required = RecordUse::Required;
-    static constexpr unsigned ReadOnly = RecordUse::ReadOnly;
-    static constexpr unsigned Unpublished = RecordUse::Unpublished;
-    static constexpr unsigned Both = RecordUse::Both;
+    static constexpr unsigned Import = 1;       // listed by GetImportFields
+    static constexpr unsigned Export = 2;       // listed by GetExportFields
+    static constexpr unsigned Required = 4;     // an import cannot do without it (mark 1, shown in bold)
+    static constexpr unsigned ReadOnly = 8;     // published for reading only: the program sets it
+    static constexpr unsigned Unpublished = 16; // reached through its accessors only, never by name
+    static constexpr unsigned Both = Import | Export;
 
     TRecordDeclaration(const char* className, const char* table);
     TRecordDeclaration(const TRecordDeclaration&) = delete;
@@ -88,7 +79,7 @@ struct TPublished
                G (T::*getter)() const, unsigned use = 0)
     {
         TPropertyInfo info = Published<T, G>(property, type, getter);
-        declaration->Add({info.name, column ? QString::fromLatin1(column) : QString(), type, use | RecordUse::ReadOnly, {}},
+        declaration->Add({info.name, column ? QString::fromLatin1(column) : QString(), type, use | TRecordDeclaration::ReadOnly, {}},
                          std::move(info));
     }
 
@@ -112,7 +103,7 @@ struct TPublished
             auto collection = (const_cast<T&>(static_cast<const T&>(item)).*getter)();
             return QVariant::fromValue(static_cast<TCollection*>(collection.get()));
         };
-        declaration->Add({info.name, QString(), TPropertyType::Collection, RecordUse::ReadOnly, {}}, std::move(info));
+        declaration->Add({info.name, QString(), TPropertyType::Collection, TRecordDeclaration::ReadOnly, {}}, std::move(info));
     }
 };
 
@@ -122,12 +113,12 @@ TColumn<V>::TColumn(TRecordDeclaration* declaration, const char* property, const
     : m_column(QString::fromLatin1(column)), m_property(QString::fromLatin1(property)), m_type(type)
 {
     TPropertyInfo info;
-    if (!(use & RecordUse::Unpublished)) {
+    if (!(use & TRecordDeclaration::Unpublished)) {
         info.name = m_property;
         info.type = type;
         const TColumn<V> handle = *this;
         info.read = [handle](const TItem& item) { return PropertyValue::From(item.Read(handle)); };
-        if (!(use & RecordUse::ReadOnly))
+        if (!(use & TRecordDeclaration::ReadOnly))
             info.write = [handle](TItem& item, const QVariant& value) {
                 item.Write(handle, PropertyValue::To<Argument>(value, handle.Property()));
             };

@@ -54,8 +54,6 @@ void tst_RecordDeclarations::declarationsAgreeWithTheStoreLayout()
 
 namespace {
 
-using P = TPropertyType;
-using namespace RecordUse;
 
 // Each declaration gets one thing wrong.
 struct Misspelt : TRecordDeclaration
